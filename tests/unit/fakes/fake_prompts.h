@@ -1,0 +1,49 @@
+#pragma once
+// Prompts that answer from a script and record what was asked.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/prompts.h"
+
+namespace scribbet {
+
+class FakePrompts final : public Prompts {
+public:
+    struct Message {
+        MessageKind kind;
+        std::string text;
+    };
+    struct Chooser {
+        ChooserKind kind;
+        std::string title;
+    };
+
+    // Answers to give, in order; an unscripted question is cancelled.
+    std::deque<Answer> answers;
+    // Paths to choose, in order; an unscripted chooser is cancelled.
+    std::deque<std::optional<std::string>> choices;
+
+    std::vector<Message> messages;
+    std::vector<Chooser> choosers;
+
+    Answer ShowMessage(MessageKind kind, const std::string& text) override {
+        messages.push_back({kind, text});
+        if (kind != MessageKind::Question) return Answer::Ok;
+        if (answers.empty()) return Answer::Cancel;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::optional<std::string> ChooseFile(ChooserKind kind, const std::string& title) override {
+        choosers.push_back({kind, title});
+        if (choices.empty()) return std::nullopt;
+        auto choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+};
+
+}  // namespace scribbet

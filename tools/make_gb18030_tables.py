@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Writes src/core/gb18030_tables.inc, the GB18030 mapping the code page
+converter is built from.
+
+The mapping is GB18030-2022, the revision that today's systems follow:
+
+  * Python's own "gb18030" codec gives the base mapping (the 2000 revision),
+  * 0xA8BC becomes U+1E3F and 0x8135F437 the U+E7C7 it leaves behind (2005),
+  * 18 two-byte codes leave the Private Use Area for the code points Unicode
+    has since given them (vertical forms U+FE10..FE19, ideographs
+    U+9FB4..9FBB), and the four-byte codes that held those code points take
+    over the private code points in exchange (2022).
+
+The six two-byte codes 0xFE51, 0xFE52, 0xFE53, 0xFE6C, 0xFE76 and 0xFE91 stay
+in the Private Use Area as in 2022: their ideographs lie outside the BMP, whose
+four-byte codes are computed, so mapping them to the two-byte codes would give
+one code point two byte sequences.
+
+The script checks that the result is a bijection between the two-byte and
+the BMP four-byte codes on one side and every BMP code point that is neither
+ASCII nor a surrogate on the other, and prints the counts.
+
+Usage: python3 tools/make_gb18030_tables.py [output path]
+"""
+
+import os
+import sys
+
+# Two-byte code -> its code point since the 2005 and 2022 revisions.
+REVISED_TWO_BYTE = {
+    0xA8BC: 0x1E3F,  # 2005
+    0xA6D9: 0xFE10, 0xA6DA: 0xFE12, 0xA6DB: 0xFE11, 0xA6DC: 0xFE13,
+    0xA6DD: 0xFE14, 0xA6DE: 0xFE15, 0xA6DF: 0xFE16, 0xA6EC: 0xFE17,
+    0xA6ED: 0xFE18, 0xA6F3: 0xFE19,
+    0xFE59: 0x9FB4, 0xFE61: 0x9FB5, 0xFE66: 0x9FB6, 0xFE67: 0x9FB7,
+    0xFE6D: 0x9FB8, 0xFE7E: 0x9FB9, 0xFE90: 0x9FBA, 0xFEA0: 0x9FBB,
+}
+
+BMP_FOUR_BYTE_COUNT = 39420  # 0x81308130 .. 0x8431A439
+SUPPLEMENTARY_FIRST_INDEX = 189000  # 0x90308130 is U+10000
+
+
+def trails():
+    return [t for t in range(0x40, 0xFF) if t != 0x7F]
+
+
+def four_byte_index(b):
+    return (((b[0] - 0x81) * 10 + (b[1] - 0x30)) * 126 + (b[2] - 0x81)) * 10 + (b[3] - 0x30)
+
+
+def four_byte_bytes(index):
+    b4 = index % 10
+    index //= 10
+    b3 = index % 126
+    index //= 126
+    b2 = index % 10
+    b1 = index // 10
+    return bytes([0x81 + b1, 0x30 + b2, 0x81 + b3, 0x30 + b4])
+
+
+def single_code_point(data):
+    text = data.decode("gb18030")
+    if len(text) != 1:
+        raise SystemExit(f"{data.hex()} decodes to {len(text)} characters")
+    return ord(text)
+
+
+def build():
+    two_byte = {}  # code -> code point, in code order
+    for lead in range(0x81, 0xFF):
+        for trail in trails():
+            code = lead << 8 | trail
+            two_byte[code] = single_code_point(bytes([lead, trail]))
+
+    four_byte = []  # index -> code point
+    for index in range(BMP_FOUR_BYTE_COUNT):
+        four_byte.append(single_code_point(four_byte_bytes(index)))
+
+    # The revisions: each revised two-byte code takes its new code point from
+    # the four-byte code that held it, which gets the old private one.
+    for code, new_cp in sorted(REVISED_TWO_BYTE.items()):
+        old_cp = two_byte[code]
+        encoded = chr(new_cp).encode("gb18030")
+        if len(encoded) != 4:
+            raise SystemExit(f"U+{new_cp:04X} is not a four-byte code in the base mapping")
+        index = four_byte_index(encoded)
+        if four_byte[index] != new_cp:
+            raise SystemExit(f"four-byte index {index} does not hold U+{new_cp:04X}")
+        two_byte[code] = new_cp
+        four_byte[index] = old_cp
+    return two_byte, four_byte
+
+
+def check_bijection(two_byte, four_byte):
+    seen = {}
+    for code, cp in two_byte.items():
+        if cp in seen:
+            raise SystemExit(f"U+{cp:04X} from {code:04X} and {seen[cp]}")
+        seen[cp] = f"{code:04X}"
+    for index, cp in enumerate(four_byte):
+        if cp in seen:
+            raise SystemExit(f"U+{cp:04X} from {four_byte_bytes(index).hex()} and {seen[cp]}")
+        seen[cp] = four_byte_bytes(index).hex()
+    expected = {cp for cp in range(0x80, 0x10000) if not 0xD800 <= cp <= 0xDFFF}
+    if set(seen) != expected:
+        missing = sorted(expected - set(seen))[:8]
+        extra = sorted(set(seen) - expected)[:8]
+        raise SystemExit(f"not onto the BMP: missing {missing}, extra {extra}")
+
+    # The supplementary planes are computed, not tabled: make sure the codec
+    # agrees with the formula at the ends and at a spread of points between.
+    for cp in list(range(0x10000, 0x110000, 0x1003)) + [0x10000, 0x10FFFF]:
+        index = SUPPLEMENTARY_FIRST_INDEX + cp - 0x10000
+        if chr(cp).encode("gb18030") != four_byte_bytes(index):
+            raise SystemExit(f"U+{cp:X} is not at four-byte index {index}")
+    return len(seen)
+
+
+def ranges_of(four_byte):
+    """Runs of consecutive four-byte indexes with consecutive code points."""
+    runs = []
+    for index, cp in enumerate(four_byte):
+        if runs and runs[-1][1] + (index - runs[-1][0]) == cp:
+            continue
+        runs.append((index, cp))
+    return runs
+
+
+def write(path, two_byte, runs):
+    lines = [
+        "// Generated by tools/make_gb18030_tables.py from Python's gb18030 codec",
+        "// with the 2005 and 2022 revisions applied; do not edit by hand.",
+        "",
+        "// The code point of every two-byte code, leads 0x81..0xFE in order, each",
+        "// with its trails 0x40..0x7E and 0x80..0xFE.",
+        f"inline constexpr std::uint16_t kTwoByteCodePoints[{len(two_byte)}] = {{",
+    ]
+    values = [f"0x{two_byte[code]:04X}," for code in sorted(two_byte)]
+    for start in range(0, len(values), 12):
+        lines.append("    " + " ".join(values[start:start + 12]))
+    lines.append("};")
+    lines += [
+        "",
+        "// The BMP four-byte codes as runs: from four-byte index `index` on, the",
+        "// code points count up from `codePoint` until the next run starts.",
+        "struct FourByteRun {",
+        "    std::uint16_t index;",
+        "    std::uint16_t codePoint;",
+        "};",
+        f"inline constexpr FourByteRun kFourByteRuns[{len(runs)}] = {{",
+    ]
+    for index, cp in runs:
+        lines.append(f"    {{{index}, 0x{cp:04X}}},")
+    lines.append("};")
+    lines.append(f"inline constexpr std::uint16_t kFourByteBmpCount = {BMP_FOUR_BYTE_COUNT};")
+    with open(path, "w", encoding="ascii", newline="\n") as out:
+        out.write("\n".join(lines) + "\n")
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    path = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "src", "core",
+                                                            "gb18030_tables.inc")
+    two_byte, four_byte = build()
+    total = check_bijection(two_byte, four_byte)
+    runs = ranges_of(four_byte)
+    write(path, two_byte, runs)
+    print(f"two-byte codes: {len(two_byte)}")
+    print(f"BMP four-byte codes: {len(four_byte)} in {len(runs)} runs")
+    print(f"revised two-byte codes: {len(REVISED_TWO_BYTE)}")
+    print(f"bijection onto {total} BMP code points (all but ASCII and surrogates)")
+    print(f"wrote {os.path.normpath(path)}")
+
+
+if __name__ == "__main__":
+    main()
