@@ -53,9 +53,16 @@ public:
     }
 
     // Whether the character stepping lands on byte p (>= the walk position).
+    // A byte below 0x80 always ends a character, alone or as a trail byte,
+    // so only the run of high bytes just before p needs counting; the walk
+    // position then moves to p or just past it.
     bool Reaches(Pos p) {
-        while (m_sync < p) m_sync += (Byte(m_text, m_sync) >= 0x80) ? 2 : 1;
-        return m_sync == p;
+        if (p < m_sync) return false;  // the walk has passed it: it stepped over p
+        Pos run = p;
+        while (run > m_sync && Byte(m_text, run - 1) >= 0x80) --run;
+        const bool lands = (p - run) % 2 == 0;
+        m_sync = lands ? p : p + 1;
+        return lands;
     }
 
     // A lone lead byte at the end ends the walk: nothing matches there.
