@@ -25,8 +25,12 @@ public:
     // Paths to choose, in order; an unscripted chooser is cancelled.
     std::deque<std::optional<std::string>> choices;
 
+    // Fonts to choose, in order; an unscripted font chooser is cancelled.
+    std::deque<std::optional<FontChoice>> fonts;
+
     std::vector<Message> messages;
     std::vector<Chooser> choosers;
+    std::vector<std::optional<FontChoice>> fontPresets;
 
     Answer ShowMessage(MessageKind kind, const std::string& text) override {
         messages.push_back({kind, text});
@@ -43,6 +47,14 @@ public:
         auto choice = choices.front();
         choices.pop_front();
         return choice;
+    }
+
+    std::optional<FontChoice> ChooseFont(const std::optional<FontChoice>& preset) override {
+        fontPresets.push_back(preset);
+        if (fonts.empty()) return std::nullopt;
+        auto font = fonts.front();
+        fonts.pop_front();
+        return font;
     }
 };
 
