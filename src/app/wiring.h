@@ -1,0 +1,15 @@
+#pragma once
+// Each group of tools binds its menu commands to its windows and actions.
+// `services` lives as long as the window, so commands may keep it.
+#include "core/main_window.h"
+
+namespace scribbet {
+
+// Replace, replace around line breaks and tabs, regular expressions and byte ranges.
+void WireSearchTools(MainWindow& window, const Services& services);
+// Case and width, line breaks, split text, indentation and spaces.
+void WireReshapeTools(MainWindow& window, const Services& services);
+// Numbered lines and paragraph affixes, paragraph selection and part, time tools.
+void WireParagraphTools(MainWindow& window, const Services& services);
+
+}  // namespace scribbet
