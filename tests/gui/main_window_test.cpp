@@ -14,36 +14,12 @@
 
 #include <map>
 
-#include "app/editor.h"
 #include "core/about_window.h"
-#include "fakes/fake_prompts.h"
+#include "editor_fixture.h"
 #include "search/find_dialog.h"
 
 namespace scribbet {
 namespace {
-
-class MemorySettingsStore final : public SettingsStore {
-public:
-    std::map<std::string, std::string> values;
-    std::optional<std::string> Read(const std::string& name) const override {
-        const auto it = values.find(name);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    }
-    bool Write(const std::string& name, const std::string& value) override {
-        values[name] = value;
-        return true;
-    }
-};
-
-class FakeShell final : public Shell {
-public:
-    std::vector<std::string> opened;
-    bool Open(const std::string& target) override {
-        opened.push_back(target);
-        return true;
-    }
-};
 
 // Walks the built menu bar: one line per item, submenus by their path.
 void Walk(const QMenu& menu, const QString& path, QStringList& lines) {
@@ -60,45 +36,11 @@ void Walk(const QMenu& menu, const QString& path, QStringList& lines) {
     }
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public EditorFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        Start();
-    }
-    void Start() {
-        editor = std::make_unique<Editor>(Services{files, prompts, settings, shell, clock});
-        window().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
-    void Restart() {
-        editor.reset();
-        Start();
-    }
-    MainWindow& window() { return *editor->Window(); }
-    EditArea& edit() { return window().Edit(); }
-    void Trigger(const std::string& command) {
-        QAction* action = window().Action(command);
-        ASSERT_NE(action, nullptr) << command;
-        action->trigger();
-    }
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    void Put(const QString& name, const QByteArray& bytes) {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray Get(const QString& name) {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     void OpenFile(const QString& name) {
         prompts.choices.push_back(Path(name).toStdString());
         Trigger("file.open");
-    }
-    void Type(const QString& text) {
-        edit().setFocus();
-        QTest::keyClicks(edit().viewport(), text);
     }
     std::vector<FindDialog*> FindDialogs() const {
         std::vector<FindDialog*> found;
@@ -107,19 +49,6 @@ protected:
         }
         return found;
     }
-    int Questions() const {
-        int n = 0;
-        for (const auto& message : prompts.messages) n += message.kind == MessageKind::Question;
-        return n;
-    }
-
-    QTemporaryDir dir;
-    LocalFiles files;
-    FakePrompts prompts;
-    MemorySettingsStore settings;
-    FakeShell shell;
-    SystemClock clock;
-    std::unique_ptr<Editor> editor;
 };
 
 TEST_F(MainWindowTest, MenuTreeIsTheDesignedOne) {
