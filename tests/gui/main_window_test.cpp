@@ -294,6 +294,9 @@ TEST_F(MainWindowTest, DroppedFileIsOpened) {
     Put("drop.txt", "dropped");
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(Path("drop.txt"))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window(), &drop);
     delete data;
