@@ -329,7 +329,29 @@ void EditArea::undo() { Undo(); }
 
 void EditArea::paste() { Paste(); }
 
+namespace {
+// Alt with a key (but not AltGr, which comes as Ctrl+Alt) belongs to the
+// menu bar's access keys; it types nothing.
+bool IsMenuKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+           event.key() != Qt::Key_Backspace && !event.text().isEmpty();
+}
+}  // namespace
+
+bool EditArea::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsMenuKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QsciScintilla::event(event);
+}
+
 void EditArea::keyPressEvent(QKeyEvent* event) {
+    if (IsMenuKey(*event)) {
+        event->ignore();
+        return;
+    }
     const bool altBackspace =
         event->key() == Qt::Key_Backspace && event->modifiers() == Qt::AltModifier;
     if (event->matches(QKeySequence::Undo) || altBackspace) {
