@@ -19,13 +19,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "core/code_page.h"
 #include "core/file_commands.h"
 #include "platform/edit_area.h"
 #include "platform/files.h"
+#include "bench_text.h"
 
 using namespace scribbet;
 
@@ -35,27 +35,6 @@ constexpr double kMaxRatio = 1.3;
 constexpr double kMaxGetTextSeconds = 0.5;
 constexpr int kRuns = 3;
 
-// Short CR LF lines of common hanzi with some ASCII words and numbers.
-std::string MakeGbkText(std::size_t bytes) {
-    // 的 B5 C4, 中 D6 D0, 文 CE C4, 是 CA C7, 在 D4 DA, 人 C8 CB, 有 D3 D0,
-    // 我 CE D2, full-width comma A3 AC, ideographic full stop A1 A3.
-    static const char* const kChinese[] = {"\xB5\xC4", "\xD6\xD0", "\xCE\xC4", "\xCA\xC7",
-                                           "\xD4\xDA", "\xC8\xCB", "\xD3\xD0", "\xCE\xD2",
-                                           "\xA3\xAC", "\xA1\xA3"};
-    static const char* const kWords[] = {"abc", "Scribbet", "text", "GBK", "2017", "42", " ", "-"};
-    std::mt19937 random(12345);
-    std::string text;
-    text.reserve(bytes + 128);
-    while (text.size() < bytes) {
-        const std::size_t line = 20 + random() % 41;
-        const std::size_t start = text.size();
-        while (text.size() - start < line) {
-            text += (random() % 5 == 0) ? kWords[random() % 8] : kChinese[random() % 10];
-        }
-        text += "\r\n";
-    }
-    return text;
-}
 
 double Seconds(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
@@ -82,7 +61,7 @@ void PaintFirstScreen(QsciScintilla& widget) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100;
-    const std::string gbk = MakeGbkText(megabytes * 1000000);
+    const std::string gbk = bench::MakeGbkText(megabytes * 1000000, 20, 60);
     const std::string utf8 = DecodeAnsi(gbk);
 
     QTemporaryFile file;
