@@ -7,8 +7,6 @@
 //
 // With TEXT_FILE the text is also written there, so that run_search_tools.sh
 // can time perl and python3 doing the same transformations on the same bytes.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -16,6 +14,7 @@
 #include <random>
 #include <string>
 
+#include "bench_text.h"
 #include "reshape/time_tools.h"
 #include "search/regex.h"
 #include "search/replace.h"
@@ -60,14 +59,8 @@ std::string MakeText(std::size_t bytes) {
 
 // The best of three runs, and the size of what the tool gave.
 void Time(const char* name, const std::function<std::size_t()>& tool) {
-    double best = 1e9;
     std::size_t size = 0;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        size = tool();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
+    const double best = bench::BestSeconds([&] { size = tool(); });
     std::printf("%s\t%.6f\t%zu\n", name, best, size);
     std::fflush(stdout);
 }

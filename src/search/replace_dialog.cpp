@@ -22,7 +22,9 @@ AnsiText FieldText(const QLineEdit& field) {
 
 ReplaceDialog::ReplaceDialog(Document& document, QWidget* owner)
     : QDialog(owner), m_document(document) {
-    setWindowTitle(QStringLiteral("替换"));
+    // The window is named after its one button.
+    const QString replace = QStringLiteral("替换");
+    setWindowTitle(replace);
     setModal(false);
 
     auto* searchLabel = new QLabel(QStringLiteral("查找内容(N)："), this);
@@ -38,7 +40,7 @@ ReplaceDialog::ReplaceDialog(Document& document, QWidget* owner)
 
     m_matchCase = new QCheckBox(QStringLiteral("是否区分大小写"), this);
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
-    m_replace = new QPushButton(QStringLiteral("替换"), this);
+    m_replace = new QPushButton(replace, this);
     m_replace->setObjectName(QStringLiteral("replace"));
     // Enter in a field replaces, as the one button is the window's purpose.
     m_replace->setDefault(true);

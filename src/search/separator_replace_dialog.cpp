@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -18,14 +19,13 @@ namespace {
 
 // What tells the two windows apart.
 struct Face {
-    const char* title;
+    const char* title;           // also the caption of the button
     const char* separatorLabel;  // the check box sits over its spaces
-    const char* button;
     const char* separator;
 };
 
-const Face kLineBreakFace{"替换_换行符", "+    换行符+", "替换_换行符", kLineBreakSeparator};
-const Face kTabFace{"替换_TAB", "+    TAB+", "替换_TAB", kTabSeparator};
+const Face kLineBreakFace{"替换_换行符", "+    换行符+", kLineBreakSeparator};
+const Face kTabFace{"替换_TAB", "+    TAB+", kTabSeparator};
 
 AnsiText FieldText(const QLineEdit& field) {
     return EncodeAnsi(field.text().toUtf8().toStdString());
@@ -40,11 +40,13 @@ public:
         : QLabel(QString::fromUtf8(text), parent), m_box(new QCheckBox(this)) {
         m_box->setObjectName(boxName);
         m_box->setChecked(true);
-        m_box->resize(m_box->sizeHint());
+        // Only the indicator: a box without caption needs no room beside it.
+        m_box->setFixedSize(style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_box),
+                            style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, m_box));
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QFont widened = font();
         const int spacesWidth = QFontMetrics(widened).horizontalAdvance(kSpaces);
-        const int wanted = m_box->width() + 10;
+        const int wanted = m_box->width() + 8;
         if (spacesWidth < wanted) {
             widened.setWordSpacing(std::ceil((wanted - spacesWidth) / 4.0));
             setFont(widened);
@@ -98,7 +100,7 @@ SeparatorReplaceDialog::SeparatorReplaceDialog(Document& document, Kind kind, QW
 
     m_matchCase = new QCheckBox(QStringLiteral("是否区分大小写"), this);
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
-    m_replace = new QPushButton(QString::fromUtf8(face.button), this);
+    m_replace = new QPushButton(QString::fromUtf8(face.title), this);
     m_replace->setObjectName(QStringLiteral("replace"));
     m_replace->setDefault(true);
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,8 @@ struct WindowCase {
     std::vector<std::string> fields;                       // the line edits, all empty
     std::vector<std::string> hidden;                       // inputs not shown
 };
+// Failures name the case rather than dump its bytes.
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
 
 class SearchToolsWindowTest : public SearchToolsTest,
                               public ::testing::WithParamInterface<WindowCase> {};
@@ -208,6 +211,7 @@ struct PressCase {
     std::string before;
     std::string after;
 };
+void PrintTo(const PressCase& c, std::ostream* os) { *os << c.name; }
 
 class SearchToolsPressTest : public SearchToolsTest,
                              public ::testing::WithParamInterface<PressCase> {};
@@ -352,6 +356,7 @@ struct TypingCase {
     const char* typed;
     const char* shown;
 };
+void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 
 class SearchToolsTypingTest : public SearchToolsTest,
                               public ::testing::WithParamInterface<TypingCase> {};
@@ -392,6 +397,7 @@ struct ModeCase {
     std::string before;
     std::string after;
 };
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.name; }
 
 class SearchToolsModeTest : public SearchToolsTest,
                             public ::testing::WithParamInterface<ModeCase> {};
@@ -458,6 +464,7 @@ struct TimeCase {
     std::string before;
     std::string after;
 };
+void PrintTo(const TimeCase& c, std::ostream* os) { *os << c.name; }
 
 class SearchToolsTimeTest : public SearchToolsTest,
                             public ::testing::WithParamInterface<TimeCase> {};

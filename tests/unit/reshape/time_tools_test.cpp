@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "core/memory_document.h"
@@ -23,6 +24,8 @@ struct ConvertCase {
     std::string text;
     std::string expected;
 };
+// Failures name the case rather than dump its bytes.
+void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.name; }
 
 class DurationsToSecondsTest : public ::testing::TestWithParam<ConvertCase> {};
 
@@ -98,6 +101,7 @@ struct CommandCase {
     std::string expected;
     bool modified;
 };
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
 
 void InsertFixedTime(Document& document) { InsertTime(document, FixedClock()); }
 

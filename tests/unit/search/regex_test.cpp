@@ -29,6 +29,8 @@ struct SearchCase {
     std::string text;
     std::vector<std::vector<RegexGroup>> expected;  // the groups of each match
 };
+// Failures name the case rather than dump its bytes.
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
 
 class RegexSearchAllTest : public ::testing::TestWithParam<SearchCase> {};
 
@@ -105,6 +107,7 @@ struct ReplaceCase {
     bool matchCase;
     std::optional<std::string> expected;  // nothing: the document is not to be touched
 };
+void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
 
 class RegexReplaceTest : public ::testing::TestWithParam<ReplaceCase> {};
 
@@ -142,6 +145,7 @@ struct ExtractCase {
     bool matchCase;
     std::string expected;
 };
+void PrintTo(const ExtractCase& c, std::ostream* os) { *os << c.name; }
 
 class RegexExtractTest : public ::testing::TestWithParam<ExtractCase> {};
 
@@ -173,6 +177,7 @@ struct RangeCase {
     std::string deleted;
     std::string extracted;
 };
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
 
 class RangeTest : public ::testing::TestWithParam<RangeCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace scribbet {
@@ -19,6 +20,8 @@ struct ReplaceCase {
     bool caseSensitive;
     std::string expected;
 };
+// Failures name the case rather than dump its bytes.
+void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
 
 class BasicReplaceTest : public ::testing::TestWithParam<ReplaceCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace scribbet {
@@ -13,6 +14,8 @@ struct RowCase {
     std::string lineBreakText;
     std::string tabText;
 };
+// Failures name the case rather than dump its bytes.
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.name; }
 
 class SeparatorRowTextTest : public ::testing::TestWithParam<RowCase> {};
 
@@ -38,6 +41,7 @@ struct ReplaceCase {
     std::string text;
     std::string expected;
 };
+void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
 
 class SeparatorReplaceTest : public ::testing::TestWithParam<ReplaceCase> {};
 
