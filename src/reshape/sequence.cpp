@@ -52,9 +52,10 @@ public:
     // Appends affix(i).
     void Append(AnsiText& out, Pos i) const {
         out.append(m_affix.left);
-        // The start number may be the largest 32-bit one: count on in double,
-        // which is exact for every number a text can hold.
-        if (m_affix.numbered) out.append(RealToText(static_cast<double>(m_first + i - 1)));
+        // Counted in 64 bits, as the start number may be the largest 32-bit
+        // one. Every number stays far below 13 digits, where RealToText
+        // writes a whole number just as IntToText does, only slower.
+        if (m_affix.numbered) out.append(IntToText(m_first + i - 1));
         out.append(m_affix.right);
     }
 
