@@ -30,9 +30,10 @@ struct Affix {
     AnsiText right;
 };
 
-// The longest text the tools build: ten times the largest documents the
-// editor is made for, and well inside what the edit area can hold. A longer
-// result would exhaust memory and end the program with the document lost.
+// The longest text these tools build. The edit area holds the text as UTF-8,
+// up to one and a half times the code-page bytes, and counts positions in 32
+// bits; a longer result would not fit or would exhaust memory and end the
+// program with the document lost. Ten times the documents the editor is made for.
 inline constexpr Pos kMaxResultBytes = Pos{1} << 30;
 
 // TextToInt(lineCount) lines, line i being affix(i) + CR LF; the empty text
