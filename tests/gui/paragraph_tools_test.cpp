@@ -40,7 +40,9 @@ protected:
         Trigger(command);
         W* window = Open<W>();
         EXPECT_NE(window, nullptr) << command;
-        if (window) EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        if (window) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        }
         return window;
     }
     template <typename T>
@@ -69,6 +71,7 @@ struct FaceCase {
     const char* button;
     bool showsLineCount;
 };
+void PrintTo(const FaceCase& c, std::ostream* os) { *os << c.name; }
 
 class SequenceFaceTest : public ParagraphToolsTest,
                          public ::testing::WithParamInterface<FaceCase> {};
@@ -122,6 +125,7 @@ struct SequenceRunCase {
     std::string before;
     std::string after;
 };
+void PrintTo(const SequenceRunCase& c, std::ostream* os) { *os << c.name; }
 
 class SequenceRunTest : public ParagraphToolsTest,
                         public ::testing::WithParamInterface<SequenceRunCase> {};
@@ -207,6 +211,7 @@ struct ModeSwitchCase {
     int modeAtPress;     // set by a later menu command of either window
     std::string after;   // "a CR LF b" after the press, affix "(" number ")"
 };
+void PrintTo(const ModeSwitchCase& c, std::ostream* os) { *os << c.name; }
 
 class SequenceModeSwitchTest : public ParagraphToolsTest,
                                public ::testing::WithParamInterface<ModeSwitchCase> {};
@@ -315,6 +320,7 @@ struct SelectRunCase {
     bool keep;
     std::string after;
 };
+void PrintTo(const SelectRunCase& c, std::ostream* os) { *os << c.name; }
 
 class ParagraphSelectRunTest : public ParagraphToolsTest,
                                public ::testing::WithParamInterface<SelectRunCase> {};

@@ -36,6 +36,7 @@ struct SelectCase {
     ParagraphChoice choice;
     std::string expected;
 };
+void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
 
 class SelectParagraphsTest : public ::testing::TestWithParam<SelectCase> {};
 

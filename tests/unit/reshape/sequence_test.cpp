@@ -59,6 +59,7 @@ struct NumberedCase {
     std::string lineCount;
     std::string expected;
 };
+void PrintTo(const NumberedCase& c, std::ostream* os) { *os << c.name; }
 
 class NumberedLinesTest : public ::testing::TestWithParam<NumberedCase> {};
 
@@ -126,6 +127,7 @@ struct InsertCase {
     std::string atStart;
     std::string atEnd;
 };
+void PrintTo(const InsertCase& c, std::ostream* os) { *os << c.name; }
 
 class InsertAffixTest : public ::testing::TestWithParam<InsertCase> {};
 
