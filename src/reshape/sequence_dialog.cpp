@@ -59,11 +59,12 @@ SequenceDialog::SequenceDialog(Document& document, Prompts& prompts, const ToolW
     m_rightText->setObjectName(QStringLiteral("rightText"));
 
     auto* affixRow = new QHBoxLayout;
+    const auto plus = [this] { return new QLabel(QStringLiteral("+"), this); };
     affixRow->addWidget(m_leftText);
-    affixRow->addWidget(new QLabel(QStringLiteral("+"), this));
+    affixRow->addWidget(plus());
     affixRow->addWidget(m_numbered);
     affixRow->addWidget(m_startNumber);
-    affixRow->addWidget(new QLabel(QStringLiteral("+"), this));
+    affixRow->addWidget(plus());
     affixRow->addWidget(m_rightText);
     auto* affixBox = new QGroupBox(this);
     affixBox->setLayout(affixRow);
