@@ -111,10 +111,10 @@ void SequenceDialog::Run() {
             m_prompts.ShowMessage(MessageKind::Error, kTooLongText);
             return;
         }
-        // The lines replace the document and the caret ends after them:
-        // emptied, then all lines appended at once.
-        m_document.SetText(AnsiText());
-        if (!lines->empty()) m_document.AppendText(*lines);
+        // The lines replace the document in one edit, so one Undo brings the
+        // old text back, and the caret ends after them as after appending.
+        m_document.SetText(*lines);
+        m_document.SetSelection(TextLength(*lines), 0);
         return;
     }
     const AnsiText text = m_document.GetText();
