@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace scribbet {
 namespace {
 
@@ -78,6 +80,40 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"ChineseAndLineBreaks", "\xD6\xD0 a\r\n\t\xB0\xA1", "\xD6\xD0 a\r\n\t\xB0\xA1"},
         RoundTripCase{"FullWidthFormsComeBackAsAscii", "\xA3\xC1\xA1\xA1\xA1\xEF", "A *"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Case changed character by character, as the definition reads.
+AnsiText ChangeCaseStepping(const AnsiText& text, bool toUpper) {
+    AnsiText out = text;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        char& c = out[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ++i;  // the trail byte, whatever it is, stays
+        } else if (toUpper && c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 0x20);
+        } else if (!toUpper && c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c + 0x20);
+        }
+    }
+    return out;
+}
+
+TEST(ConvertCaseRandomTest, ChangesOnlyLettersThatStartACharacter) {
+    // Letters and their neighbours in the code table, after runs of lead
+    // bytes of both parities, across the eight-byte words the case change
+    // takes at a time.
+    static const char* const kPieces[] = {"a", "z", "A", "Z", "@", "[", "`", "{", "m", "Q",
+                                          "\x81", "\xB0\xA1", "\xFF", "\r\n", " "};
+    std::mt19937 random(936);
+    for (int n = 0; n < 20000; ++n) {
+        AnsiText text;
+        const int pieces = static_cast<int>(random() % 40);
+        for (int i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
+        ASSERT_EQ(ConvertCaseWidth(text, CaseWidth::Upper), ChangeCaseStepping(text, true))
+            << ::testing::PrintToString(text);
+        ASSERT_EQ(ConvertCaseWidth(text, CaseWidth::Lower), ChangeCaseStepping(text, false))
+            << ::testing::PrintToString(text);
+    }
+}
 
 }  // namespace
 }  // namespace scribbet

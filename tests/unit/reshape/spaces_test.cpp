@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace scribbet {
 namespace {
 
@@ -82,6 +84,32 @@ INSTANTIATE_TEST_SUITE_P(
         DeleteCase{"BothEndsOfEmpty", "", SpacePart::BothEnds, ""},
         DeleteCase{"EverywhereOfEmpty", "", SpacePart::Everywhere, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The tools over the list of paragraphs, each rebuilt with a line break.
+AnsiText EachParagraphOfTheList(const AnsiText& text, const AnsiText& pad,
+                                AnsiText (*trim)(std::string_view)) {
+    AnsiText joined;
+    for (const AnsiText& paragraph : SplitText(text, "\r\n")) joined += pad + trim(paragraph) + "\r\n";
+    return joined;
+}
+
+TEST(SpacesRandomTest, GiveWhatTheListOfParagraphsGives) {
+    static const char* const kPieces[] = {"\r\n", "\r\n\r\n", "\r", "\n", " ", "\xA1\xA1", "\xA1",
+                                          "a", "\t", "\x81", "\xB0\xA1"};
+    std::mt19937 random(1347);
+    for (int n = 0; n < 5000; ++n) {
+        AnsiText text;
+        const int pieces = static_cast<int>(random() % 16);
+        for (int i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
+        const int indentation = static_cast<int>(random() % 4) - 1;
+        ASSERT_EQ(IndentParagraphs(text, indentation),
+                  EachParagraphOfTheList(text, SpaceText(indentation), TrimStart))
+            << ::testing::PrintToString(text) << " by " << indentation;
+        ASSERT_EQ(DeleteSpaces(text, SpacePart::ParagraphStart), EachParagraphOfTheList(text, "", TrimStart));
+        ASSERT_EQ(DeleteSpaces(text, SpacePart::ParagraphEnd), EachParagraphOfTheList(text, "", TrimEnd));
+        ASSERT_EQ(DeleteSpaces(text, SpacePart::BothEnds), EachParagraphOfTheList(text, "", TrimBoth));
+    }
+}
 
 }  // namespace
 }  // namespace scribbet

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace scribbet {
 namespace {
 
@@ -43,6 +45,29 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"EmptyText", "", ",", ""},
         SplitCase{"EmptyTextEmptySeparator", "", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The split as the list of pieces joined, each with a line break after it.
+AnsiText SplitAndJoin(const AnsiText& text, const AnsiText& separator) {
+    AnsiText joined;
+    for (const AnsiText& piece : SplitText(text, separator)) joined += piece + "\r\n";
+    return joined;
+}
+
+TEST(SplitTextToolRandomTest, GivesThePiecesSplitTextGives) {
+    static const char* const kPieces[] = {",", ",,", "a", "\r\n", " ", "\xA1\xA1", "\x81",
+                                          "\xB0\xA1"};
+    static const char* const kSeparators[] = {"", ",", ",,", "a,", " ", "\xA1\xA1", "\xA1",
+                                              "\r\n", "\x81,"};
+    std::mt19937 random(3);
+    for (int n = 0; n < 5000; ++n) {
+        AnsiText text;
+        const int pieces = static_cast<int>(random() % 16);
+        for (int i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
+        const AnsiText separator = kSeparators[random() % std::size(kSeparators)];
+        ASSERT_EQ(SplitTextTool(text, separator), SplitAndJoin(text, separator))
+            << ::testing::PrintToString(text) << " at " << ::testing::PrintToString(separator);
+    }
+}
 
 }  // namespace
 }  // namespace scribbet
