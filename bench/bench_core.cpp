@@ -12,51 +12,16 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "core/file_commands.h"
 #include "core/text_ops.h"
+#include "bench_text.h"
 
 using namespace scribbet;
 
 namespace {
 
-std::string MakeText(std::size_t bytes) {
-    // Common characters: 的 B5 C4, 中 D6 D0, 文 CE C4, 是 CA C7, 在 D4 DA,
-    // 人 C8 CB, 有 D3 D0, 我 CE D2, full-width comma A3 AC, full stop A1 A3.
-    static const char* const kChinese[] = {"\xB5\xC4", "\xD6\xD0", "\xCE\xC4", "\xCA\xC7",
-                                           "\xD4\xDA", "\xC8\xCB", "\xD3\xD0", "\xCE\xD2",
-                                           "\xA3\xAC", "\xA1\xA3"};
-    static const char* const kWords[] = {"abc", "Scribbet", "text", "GBK", "2017", "42", " ", "-"};
-    std::mt19937 random(12345);
-    std::string text;
-    text.reserve(bytes + 128);
-    while (text.size() < bytes) {
-        const std::size_t line = 40 + random() % 41;
-        const std::size_t start = text.size();
-        while (text.size() - start < line) {
-            if (random() % 4 == 0) {
-                text += kWords[random() % 8];
-            } else {
-                text += kChinese[random() % 10];
-            }
-        }
-        text += "\r\n";
-    }
-    return text;
-}
-
-double Seconds(const std::function<void()>& work) {
-    double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
 
 void Report(const char* name, std::size_t bytes, double ours, const char* reference, double theirs) {
     const double mb = static_cast<double>(bytes) / 1e6;
@@ -70,7 +35,7 @@ volatile std::size_t g_sink;
 
 int main(int argc, char** argv) {
     const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100;
-    const std::string text = MakeText(megabytes * 1000000);
+    const std::string text = bench::MakeGbkText(megabytes * 1000000);
     if (argc > 2) std::ofstream(argv[2], std::ios::binary) << text;
     std::printf("text: %zu bytes, %zu lines\n", text.size(),
                 static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
@@ -79,7 +44,7 @@ int main(int argc, char** argv) {
     const std::string replacement = "\xBA\xBA\xD3\xEF";  // 汉语
 
     {
-        const double ours = Seconds([&] {
+        const double ours = bench::BestSeconds([&] {
             std::size_t n = 0;
             for (Pos p = FindText(text, sought, std::nullopt, false); p > 0;
                  p = FindText(text, sought, p + 4, false)) {
@@ -87,7 +52,7 @@ int main(int argc, char** argv) {
             }
             g_sink = n;
         });
-        const double theirs = Seconds([&] {
+        const double theirs = bench::BestSeconds([&] {
             std::size_t n = 0;
             for (auto p = text.find(sought); p != std::string::npos; p = text.find(sought, p + 4)) ++n;
             g_sink = n;
@@ -95,8 +60,8 @@ int main(int argc, char** argv) {
         Report("FindText", text.size(), ours, "std::string::find loop", theirs);
     }
     {
-        const double ours = Seconds([&] { g_sink = ReplaceText(text, sought, replacement, true).size(); });
-        const double theirs = Seconds([&] {
+        const double ours = bench::BestSeconds([&] { g_sink = ReplaceText(text, sought, replacement, true).size(); });
+        const double theirs = bench::BestSeconds([&] {
             std::string out;
             out.reserve(text.size());
             std::size_t done = 0;
@@ -111,8 +76,8 @@ int main(int argc, char** argv) {
         Report("ReplaceText", text.size(), ours, "find/append loop", theirs);
     }
     {
-        const double ours = Seconds([&] { g_sink = SplitText(text, "\r\n").size(); });
-        const double theirs = Seconds([&] {
+        const double ours = bench::BestSeconds([&] { g_sink = SplitText(text, "\r\n").size(); });
+        const double theirs = bench::BestSeconds([&] {
             std::vector<std::string> pieces;
             std::size_t begin = 0;
             for (auto p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", begin)) {
@@ -124,8 +89,8 @@ int main(int argc, char** argv) {
         Report("SplitText", text.size(), ours, "find/substr loop", theirs);
     }
     {
-        const double ours = Seconds([&] { g_sink = ToFullWidth(text).size(); });
-        const double theirs = Seconds([&] {
+        const double ours = bench::BestSeconds([&] { g_sink = ToFullWidth(text).size(); });
+        const double theirs = bench::BestSeconds([&] {
             // The same widening byte by byte, without stepping over characters.
             std::string out;
             out.reserve(text.size() * 2);
@@ -143,8 +108,8 @@ int main(int argc, char** argv) {
         Report("ToFullWidth", text.size(), ours, "byte-wise table loop", theirs);
     }
     {
-        const double ours = Seconds([&] { g_sink = ReadTextFile(text).size(); });
-        const double theirs = Seconds([&] {
+        const double ours = bench::BestSeconds([&] { g_sink = ReadTextFile(text).size(); });
+        const double theirs = bench::BestSeconds([&] {
             // Scanning for the end bytes and copying: what loading must do at least.
             const void* zero = std::memchr(text.data(), 0, text.size());
             const void* sub = std::memchr(text.data(), 0x1A, text.size());

@@ -11,6 +11,8 @@ Editor::Editor(const Services& services)
     WireSearchTools(*m_window, m_services);
     WireReshapeTools(*m_window, m_services);
     WireParagraphTools(*m_window, m_services);
+    WireGenerators(*m_window, m_services);
+    WireBatchTools(*m_window, m_services);
 }
 
 Editor::~Editor() { delete m_window.data(); }

@@ -1,6 +1,8 @@
 // Scribbet: creates the process-wide state and the main window, and runs the
 // event loop until the main window is destroyed.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/editor.h"
 #include "platform/qt_prompts.h"
@@ -9,6 +11,12 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Every text of the program is Chinese, so Qt's own dialogs (the file
+    // chooser, the colour chooser) speak it too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qt_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&qtTexts);
+    }
     // Tool windows are independent top-level windows: the program ends with
     // the main window, not with the last window.
     app.setQuitOnLastWindowClosed(false);

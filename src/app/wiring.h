@@ -11,5 +11,9 @@ void WireSearchTools(MainWindow& window, const Services& services);
 void WireReshapeTools(MainWindow& window, const Services& services);
 // Numbered lines and paragraph affixes, paragraph selection and part, time tools.
 void WireParagraphTools(MainWindow& window, const Services& services);
+// Template text, accounts and passwords, random text, and the random source they share.
+void WireGenerators(MainWindow& window, const Services& services);
+// The batch window with merge and split, header and footer.
+void WireBatchTools(MainWindow& window, const Services& services);
 
 }  // namespace scribbet

@@ -1,5 +1,7 @@
 #include "core/about_window.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -48,14 +50,20 @@ QString AboutWindow::Text() {
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("关于"));
-    resize(366, 444);
     auto* label = new QLabel(Text(), this);
     label->setObjectName(QStringLiteral("aboutText"));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = label->font();
+    font.setPointSize(9);
+    label->setFont(font);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(label);
+    // 366 x 444, taller only where this machine's font needs more lines.
+    constexpr int kWidth = 366;
+    resize(kWidth, std::max(444, layout->totalHeightForWidth(kWidth)));
 }
 
 }  // namespace scribbet

@@ -15,6 +15,11 @@
 #include "app/editor.h"
 #include "fakes/fake_prompts.h"
 
+// Failures show texts as text.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
 namespace scribbet {
 
 class MemorySettingsStore final : public SettingsStore {

@@ -273,6 +273,18 @@ TEST_F(MainWindowTest, UndoShortcutIsTheOneStepUndo) {
     EXPECT_EQ(edit().GetText(), "abc");  // the second undo reverts the first
 }
 
+TEST_F(MainWindowTest, AltWithALetterOpensTheMenuAndTypesNothing) {
+    edit().ResetText("text");
+    edit().setFocus();
+    QTest::keyClick(edit().viewport(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(edit().GetText(), "text");
+    EXPECT_FALSE(edit().IsModified());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "&A.修正");
+    menu->close();
+}
+
 TEST_F(MainWindowTest, FontChoiceAppliesFaceAndColour) {
     FontChoice black;
     black.family = edit().TextFont().family;
@@ -294,6 +306,9 @@ TEST_F(MainWindowTest, DroppedFileIsOpened) {
     Put("drop.txt", "dropped");
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(Path("drop.txt"))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window(), &drop);
     delete data;
