@@ -7,7 +7,6 @@
 //   bench_reshape_tools run TEXT_FILE TOOL
 //     -> seconds <TAB> input bytes <TAB> output bytes
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -21,6 +20,7 @@
 #include "reshape/line_breaks.h"
 #include "reshape/spaces.h"
 #include "reshape/split_text.h"
+#include "bench_text.h"
 
 using namespace scribbet;
 
@@ -97,14 +97,8 @@ int main(int argc, char** argv) {
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (tool->first == "halfWidth") text = ConvertCaseWidth(text, CaseWidth::FullWidth);
 
-    double best = 1e9;
     std::size_t size = 0;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        size = tool->second(text);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
+    const double best = bench::BestSeconds([&] { size = tool->second(text); });
     g_sink = size;
     std::printf("%.6f\t%zu\t%zu\n", best, text.size(), size);
     return 0;

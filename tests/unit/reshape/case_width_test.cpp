@@ -7,6 +7,12 @@
 namespace scribbet {
 namespace {
 
+// A failing case is named by its name rather than by its bytes.
+template <typename Case>
+auto operator<<(std::ostream& os, const Case& c) -> decltype(c.name, os) {
+    return os << c.name;
+}
+
 // Bytes used below:
 //   D6 D0 中, B0 A1 啊, A1 A1 full-width space, A1 AB full-width tilde,
 //   A1 EE ☆ and A1 EF ★, A3 A1 ！, A3 B0 ０, A3 B9 ９, A3 C1 Ａ, A3 E1 ａ,

@@ -7,6 +7,12 @@
 namespace scribbet {
 namespace {
 
+// A failing case is named by its name rather than by its bytes.
+template <typename Case>
+auto operator<<(std::ostream& os, const Case& c) -> decltype(c.name, os) {
+    return os << c.name;
+}
+
 // Bytes used below: B0 A1 啊; 81 a lead byte, which takes the byte after it
 // (a CR too) into one character; B0 alone at the end is a lone lead byte.
 

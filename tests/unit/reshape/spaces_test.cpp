@@ -7,6 +7,12 @@
 namespace scribbet {
 namespace {
 
+// A failing case is named by its name rather than by its bytes.
+template <typename Case>
+auto operator<<(std::ostream& os, const Case& c) -> decltype(c.name, os) {
+    return os << c.name;
+}
+
 // Bytes used below: A1 A1 full-width space, B0 A1 啊, and B0 A1 A1 B0, two
 // characters whose middle bytes look like a full-width space; B0 alone at
 // the end is a lone lead byte.

@@ -7,6 +7,12 @@
 namespace scribbet {
 namespace {
 
+// A failing case is named by its name rather than by its bytes.
+template <typename Case>
+auto operator<<(std::ostream& os, const Case& c) -> decltype(c.name, os) {
+    return os << c.name;
+}
+
 // Bytes used below: B0 A1 啊, A1 A1 full-width space, A3 AC full-width
 // comma, 81 2C a double-byte character whose trail byte is the code of ','.
 
