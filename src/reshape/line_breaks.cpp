@@ -73,9 +73,7 @@ std::optional<AnsiText> ChangeLineBreakCount(std::string_view text, std::int32_t
         const Pos count = CountOccurrences(text, sought);
         if (count == 0) return AnsiText(text);
         const Pos growthPerRun = (Pos{insertedCount} - replacedCount) * TextLength(kBreak);
-        if (growthPerRun > kMaxGrowth / count) {
-            return std::nullopt;
-        }
+        if (growthPerRun > kMaxGrowth / count) return std::nullopt;
     }
     return ReplaceText(text, sought, LineBreaks(insertedCount), true);
 }
