@@ -6,7 +6,7 @@ set -eu
 PACKAGES="
   cmake g++ make pkg-config python3
   qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev
-  libboost-regex-dev libcurl4-openssl-dev libgtest-dev
+  libboost-regex-dev libcurl4-openssl-dev libgtest-dev python3
   qt6-translations-l10n
   xvfb xauth fonts-wqy-microhei imagemagick xdotool
 "

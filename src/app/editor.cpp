@@ -13,6 +13,7 @@ Editor::Editor(const Services& services)
     WireParagraphTools(*m_window, m_services);
     WireGenerators(*m_window, m_services);
     WireBatchTools(*m_window, m_services);
+    WireWebTools(*m_window, m_services);
 }
 
 Editor::~Editor() { delete m_window.data(); }

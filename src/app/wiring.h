@@ -15,5 +15,7 @@ void WireParagraphTools(MainWindow& window, const Services& services);
 void WireGenerators(MainWindow& window, const Services& services);
 // The batch window with merge and split, header and footer.
 void WireBatchTools(MainWindow& window, const Services& services);
+// Fetching a web page's source, running the text as a script, printing.
+void WireWebTools(MainWindow& window, const Services& services);
 
 }  // namespace scribbet

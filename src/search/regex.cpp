@@ -1,0 +1,126 @@
+#include "search/regex.h"
+
+#include <algorithm>
+#include <exception>
+#include <locale>
+
+#include <boost/regex.hpp>
+
+namespace scribbet {
+
+namespace {
+
+// The compiled pattern, or nothing when it does not compile. The classic
+// locale keeps the classes and the folding of bytes above 0x7F off, whatever
+// locale the program runs in.
+std::optional<boost::regex> Compile(std::string_view pattern, bool matchCase) {
+    if (pattern.empty()) return std::nullopt;
+    boost::regex::flag_type flags = boost::regex::perl;
+    if (!matchCase) flags |= boost::regex::icase;
+    try {
+        boost::regex compiled;
+        compiled.imbue(std::locale::classic());
+        compiled.assign(pattern.data(), pattern.data() + pattern.size(), flags);
+        return compiled;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void RegexSearchEach(std::string_view pattern, bool matchCase, std::string_view text,
+                     const std::function<void(const RegexMatch&)>& visit) {
+    if (text.empty()) return;
+    const std::optional<boost::regex> compiled = Compile(pattern, matchCase);
+    if (!compiled) return;
+
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const Pos size = static_cast<Pos>(text.size());
+    boost::match_results<const char*> found;
+    RegexMatch match;
+    match.groups.resize(compiled->mark_count() + 1);
+    for (Pos start = 0; start <= size;) {
+        try {
+            // A fresh search from start, not match_prev_avail: the point
+            // where the last match ended counts as the start of the text.
+            if (!boost::regex_search(begin + start, end, found, *compiled, boost::match_default)) {
+                return;
+            }
+        } catch (const std::exception&) {
+            // The engine gave up on too complex a pattern (or ran out of
+            // memory): what was found so far stands.
+            return;
+        }
+        for (std::size_t i = 0; i < match.groups.size(); ++i) {
+            RegexGroup& group = match.groups[i];
+            group.matched = found[static_cast<int>(i)].matched;
+            group.offset = group.matched ? found[static_cast<int>(i)].first - begin : 0;
+            group.length = group.matched ? found[static_cast<int>(i)].length() : 0;
+        }
+        visit(match);
+        const RegexGroup& whole = match.groups[0];
+        if (whole.length > 0) {
+            start = whole.offset + whole.length;
+        } else if (whole.offset == 0) {
+            return;  // an empty match at the very start ends the search
+        } else {
+            start = whole.offset + 1;  // never the same empty match twice
+        }
+    }
+}
+
+std::vector<RegexMatch> RegexSearchAll(std::string_view pattern, bool matchCase,
+                                       std::string_view text) {
+    std::vector<RegexMatch> matches;
+    RegexSearchEach(pattern, matchCase, text,
+                    [&matches](const RegexMatch& match) { matches.push_back(match); });
+    return matches;
+}
+
+std::optional<AnsiText> RegexReplace(std::string_view text, std::string_view pattern,
+                                     std::string_view replacement, bool matchCase) {
+    std::optional<AnsiText> out;
+    std::size_t done = 0;
+    RegexSearchEach(pattern, matchCase, text, [&](const RegexMatch& match) {
+        if (!out) {
+            out.emplace();
+            out->reserve(text.size());
+        }
+        const RegexGroup& whole = match.groups[0];
+        if (whole.length == 0) return;
+        const auto offset = static_cast<std::size_t>(whole.offset);
+        out->append(text.substr(done, offset - done));
+        out->append(replacement);
+        done = offset + static_cast<std::size_t>(whole.length);
+    });
+    if (out) out->append(text.substr(done));
+    return out;
+}
+
+AnsiText RegexExtract(std::string_view text, std::string_view pattern, bool matchCase) {
+    AnsiText out;
+    RegexSearchEach(pattern, matchCase, text, [&](const RegexMatch& match) {
+        const RegexGroup& piece = match.groups.size() > 1 ? match.groups[1] : match.groups[0];
+        if (piece.matched) {
+            out.append(text.substr(static_cast<std::size_t>(piece.offset),
+                                   static_cast<std::size_t>(piece.length)));
+        }
+        out.append("\r\n");
+    });
+    return out;
+}
+
+AnsiText DeleteRange(std::string_view text, Pos start, Pos length) {
+    // A negative length would make the kept head and tail overlap and
+    // repeat part of the text; it removes nothing instead.
+    const Pos removed = std::max<Pos>(length, 0);
+    return JoinText(TextLeft(text, start - 1), TextRight(text, TextLength(text) - start - removed + 1));
+}
+
+AnsiText ExtractRange(std::string_view text, Pos start, Pos length) {
+    return TextMid(text, start, length);
+}
+
+}  // namespace scribbet
