@@ -134,6 +134,57 @@ unsigned char UpperTrail(unsigned char lead, unsigned char trail) {
 
 void AppendInt(AnsiText& out, int value) { out += std::to_string(value); }
 
+// Changes the case of the one-byte letters first .. first + 25 in
+// bytes from .. to - 1, stepping by characters. Whether byte `from` is a
+// trail byte follows from the run of high bytes just before it.
+void ShiftLettersStepping(char* bytes, Pos from, Pos to, char first, bool toLower) {
+    Pos run = from;
+    while (run > 0 && static_cast<unsigned char>(bytes[run - 1]) >= 0x80) --run;
+    bool trail = (from - run) % 2 == 1;
+    for (Pos i = from; i < to; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (!trail && c >= static_cast<unsigned char>(first) &&
+            c < static_cast<unsigned char>(first + 26)) {
+            bytes[i] = static_cast<char>(toLower ? c + 0x20 : c - 0x20);
+        }
+        trail = !trail && c >= 0x80;
+    }
+}
+
+// The case change of ToUpper and ToLower, eight bytes at a time. A byte
+// below 0x80 always ends a character, so a letter right after one starts a
+// character: a word whose letters all follow such bytes changes at once,
+// and only a word with a letter right after a high byte, which may be a
+// trail byte, is stepped through by characters.
+AnsiText ShiftLetters(std::string_view text, char first, bool toLower) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = kOnes * 0x80;
+    const std::uint64_t fromFirst = kOnes * static_cast<std::uint64_t>(0x80 - first);
+    const std::uint64_t pastLast = kOnes * static_cast<std::uint64_t>(0x80 - (first + 26));
+    AnsiText out(text);
+    char* bytes = out.data();
+    const Pos length = TextLength(out);
+    std::uint64_t highBefore = 0;  // bit 7: the byte before the word is high
+    Pos i = 0;
+    for (; i + 8 <= length; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        const std::uint64_t high = word & kHighBits;
+        const std::uint64_t low = word & ~kHighBits;
+        // Bit 7 of each byte in first .. first + 25; no carry crosses a byte.
+        const std::uint64_t letters = (low + fromFirst) & ~(low + pastLast) & ~high & kHighBits;
+        if (letters & ((high << 8) | highBefore)) {
+            ShiftLettersStepping(bytes, i, i + 8, first, toLower);
+        } else if (letters != 0) {
+            word = toLower ? word + (letters >> 2) : word - (letters >> 2);  // 0x80 >> 2 is 0x20
+            std::memcpy(bytes + i, &word, 8);
+        }
+        highBefore = high >> 56;
+    }
+    ShiftLettersStepping(bytes, i, length, first, toLower);
+    return out;
+}
+
 }  // namespace
 
 Pos TextLength(std::string_view text) { return static_cast<Pos>(text.size()); }
@@ -317,35 +368,9 @@ AnsiText RemoveSpaces(std::string_view text) {
     return out;
 }
 
-AnsiText ToUpper(std::string_view text) {
-    AnsiText out(text);
-    const Pos length = TextLength(out);
-    for (Pos i = 0; i < length;) {
-        char& c = out[static_cast<std::size_t>(i)];
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            i += 2;
-        } else {
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
-            ++i;
-        }
-    }
-    return out;
-}
+AnsiText ToUpper(std::string_view text) { return ShiftLetters(text, 'a', false); }
 
-AnsiText ToLower(std::string_view text) {
-    AnsiText out(text);
-    const Pos length = TextLength(out);
-    for (Pos i = 0; i < length;) {
-        char& c = out[static_cast<std::size_t>(i)];
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            i += 2;
-        } else {
-            c = FoldAscii(c);
-            ++i;
-        }
-    }
-    return out;
-}
+AnsiText ToLower(std::string_view text) { return ShiftLetters(text, 'A', true); }
 
 AnsiText ToFullWidth(std::string_view text) {
     const Pos length = TextLength(text);
