@@ -59,6 +59,14 @@ public:
     bool Reaches(Pos p) {
         if (p < m_sync) return false;  // the walk has passed it: it stepped over p
         Pos run = p;
+        // Chinese text is long runs of high bytes: count them eight at a time.
+        constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+        while (run - 8 >= m_sync) {
+            std::uint64_t word;
+            std::memcpy(&word, m_text.data() + run - 8, sizeof word);
+            if ((word & kHighBits) != kHighBits) break;
+            run -= 8;
+        }
         while (run > m_sync && Byte(m_text, run - 1) >= 0x80) --run;
         const bool lands = (p - run) % 2 == 0;
         m_sync = lands ? p : p + 1;

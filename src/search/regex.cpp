@@ -1,6 +1,7 @@
 #include "search/regex.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <locale>
 
@@ -20,14 +21,73 @@ std::optional<boost::regex> Compile(std::string_view pattern, bool matchCase) {
     try {
         boost::regex compiled;
         compiled.imbue(std::locale::classic());
-        compiled.assign(pattern.data(), pattern.data() + pattern.size(), flags);
+        const std::string fast = RewriteLeadingRepeat(pattern);
+        compiled.assign(fast.data(), fast.data() + fast.size(), flags);
         return compiled;
     } catch (const std::exception&) {
         return std::nullopt;
     }
 }
 
+// The length of the one-character atom at `at` (an escaped class or
+// punctuation, a bracket class, '.', or a plain ASCII character), or 0.
+std::size_t AtomLength(std::string_view pattern, std::size_t at) {
+    if (at >= pattern.size()) return 0;
+    const unsigned char c = static_cast<unsigned char>(pattern[at]);
+    if (c == '\\') {
+        if (at + 1 >= pattern.size()) return 0;
+        const unsigned char e = static_cast<unsigned char>(pattern[at + 1]);
+        const bool classEscape = std::string_view("dDwWsS").find(static_cast<char>(e)) !=
+                                 std::string_view::npos;
+        return (classEscape || (e < 0x80 && std::ispunct(e))) ? 2 : 0;
+    }
+    if (c == '[') {
+        std::size_t i = at + 1;
+        if (i < pattern.size() && pattern[i] == '^') ++i;
+        if (i < pattern.size() && pattern[i] == ']') ++i;  // a first ']' is literal
+        for (; i < pattern.size(); ++i) {
+            if (pattern[i] == '\\') {
+                ++i;
+            } else if (pattern[i] == '[') {
+                return 0;  // [:alpha:] and the like: left as they are
+            } else if (pattern[i] == ']') {
+                return i + 1 - at;
+            }
+        }
+        return 0;
+    }
+    if (c == '.') return 1;
+    if (c < 0x80 && std::string_view("^$|?*+(){}").find(static_cast<char>(c)) == std::string_view::npos) {
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
+
+std::string RewriteLeadingRepeat(std::string_view pattern) {
+    std::size_t at = 0;
+    // Group openings in front of the atom keep their meaning.
+    for (;;) {
+        if (pattern.compare(at, 3, "(?:") == 0) {
+            at += 3;
+        } else if (at < pattern.size() && pattern[at] == '(' &&
+                   (at + 1 >= pattern.size() || pattern[at + 1] != '?')) {
+            at += 1;
+        } else {
+            break;
+        }
+    }
+    const std::size_t atom = AtomLength(pattern, at);
+    if (atom == 0 || at + atom >= pattern.size() || pattern[at + atom] != '+') {
+        return std::string(pattern);
+    }
+    const std::string_view x = pattern.substr(at, atom);
+    std::string rewritten(pattern.substr(0, at));
+    rewritten.append(x).append(x).append("*");
+    rewritten.append(pattern.substr(at + atom + 1));  // '?' or '+' after it still applies
+    return rewritten;
+}
 
 void RegexSearchEach(std::string_view pattern, bool matchCase, std::string_view text,
                      const std::function<void(const RegexMatch&)>& visit) {

@@ -204,5 +204,50 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"EmptyText", "", 1, 1, "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RewriteLeadingRepeat, WritesALeadingRepeatOfOneCharacterOut) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"\\d+", "\\d\\d*"},
+        {"(\\d+)", "(\\d\\d*)"},
+        {"(?:[0-9a-f]+)x", "(?:[0-9a-f][0-9a-f]*)x"},
+        {"[]x]+", "[]x][]x]*"},
+        {"[^\\]]+?", "[^\\]][^\\]]*?"},
+        {"\\.++", "\\.\\.*+"},
+        {"a+b", "aa*b"},
+        {".+", "..*"},
+        // Shapes left as they are.
+        {"ab+", "ab+"},
+        {"(?i)a+", "(?i)a+"},
+        {"\\1+", "\\1+"},
+        {"[[:digit:]]+", "[[:digit:]]+"},
+        {"\xB0\xA1+", "\xB0\xA1+"},
+        {"(a|b)+", "(a|b)+"},
+        {"+", "+"},
+        {"\\d", "\\d"},
+        {"", ""},
+    };
+    for (const auto& [pattern, expected] : cases) {
+        EXPECT_EQ(RewriteLeadingRepeat(pattern), expected) << pattern;
+    }
+}
+
+TEST(RewriteLeadingRepeat, FindsTheSameMatchesAsThePatternAsWritten) {
+    // "(?:)" in front keeps a pattern from being rewritten, so both forms
+    // run through the same search.
+    const char* const patterns[] = {"\\d+", "(\\w+)-(\\d+)", "[a\\]]+?", "a+", ".+b", "\\s++x"};
+    std::string text;
+    unsigned seed = 7;
+    for (int i = 0; i < 4000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        text += "ab12 -]x\r\n\xB0\xA1"[(seed >> 16) % 13];
+    }
+    for (const char* pattern : patterns) {
+        for (const bool matchCase : {true, false}) {
+            EXPECT_EQ(RegexSearchAll(pattern, matchCase, text),
+                      RegexSearchAll(std::string("(?:)") + pattern, matchCase, text))
+                << pattern;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace scribbet
