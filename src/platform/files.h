@@ -4,10 +4,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text_ops.h"
 
 namespace scribbet {
+
+// One file of a batch write: where, and the bytes it is to hold.
+struct FileWrite {
+    std::string path;
+    std::string_view bytes;
+};
 
 class Files {
 public:
@@ -20,6 +27,18 @@ public:
     // with its permissions; a symbolic link is written through to the file
     // it names. On failure (false) the old file is left as it was.
     [[nodiscard]] virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
+    // Whether anything stands at the path: a file, a folder, even a link
+    // that names nothing.
+    [[nodiscard]] virtual bool Exists(const std::string& path) = 0;
+    // Writes each file as WriteFile does, atomically and each on its own,
+    // but lets them reach the disk together, which spares a wait per file
+    // when there are thousands. Whether each was written, in order.
+    [[nodiscard]] virtual std::vector<bool> WriteFiles(const std::vector<FileWrite>& writes) {
+        std::vector<bool> written;
+        written.reserve(writes.size());
+        for (const FileWrite& write : writes) written.push_back(WriteFile(write.path, write.bytes));
+        return written;
+    }
 };
 
 // The files of this machine.
@@ -27,6 +46,10 @@ class LocalFiles final : public Files {
 public:
     [[nodiscard]] std::optional<ByteBuffer> ReadFile(const std::string& path) override;
     [[nodiscard]] bool WriteFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] bool Exists(const std::string& path) override;
+#ifndef _WIN32
+    [[nodiscard]] std::vector<bool> WriteFiles(const std::vector<FileWrite>& writes) override;
+#endif
 };
 
 }  // namespace scribbet

@@ -12,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <set>
 #endif
 
 namespace scribbet {
@@ -67,6 +69,10 @@ bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
     }
     if (!ok) DeleteFileW(temp.c_str());
     return ok;
+}
+
+bool LocalFiles::Exists(const std::string& path) {
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 #else
@@ -140,17 +146,28 @@ std::optional<ByteBuffer> LocalFiles::ReadFile(const std::string& path) {
     return bytes;
 }
 
-bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
+namespace {
+
+// A temporary file that holds the new bytes, beside the file it is to
+// replace.
+struct Staged {
+    std::string temp;
+    std::string target;
+};
+
+// Writes the bytes to a new temporary file in the target's folder, with the
+// target's permissions; on the disk before it returns when `flush`.
+std::optional<Staged> Stage(const std::string& path, std::string_view bytes, bool flush) {
     const std::string target = FollowLinks(path);
     struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
+    if (exists && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0)) return std::nullopt;
 
     const std::size_t slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string temp = FolderOf(target) + "/." + name + ".XXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
+    if (fd < 0) return std::nullopt;
 
     bool ok = WriteAll(fd, bytes);
     if (exists) {
@@ -159,11 +176,70 @@ bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
     } else {
         ok = ok && fchmod(fd, NewFileMode()) == 0;
     }
-    ok = ok && fsync(fd) == 0;
+    ok = ok && (!flush || fsync(fd) == 0);
     ok = (close(fd) == 0) && ok;
-    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) unlink(temp.c_str());
+    if (!ok) {
+        unlink(temp.c_str());
+        return std::nullopt;
+    }
+    return Staged{temp, target};
+}
+
+// The temporary file takes the target's place.
+bool Commit(const Staged& staged) {
+    if (rename(staged.temp.c_str(), staged.target.c_str()) == 0) return true;
+    unlink(staged.temp.c_str());
+    return false;
+}
+
+// Everything written to the file system that holds the folder is on the disk.
+bool FlushFileSystem(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+#ifdef __linux__
+    const bool ok = syncfs(fd) == 0;
+#else
+    sync();
+    const bool ok = true;
+#endif
+    close(fd);
     return ok;
+}
+
+}  // namespace
+
+bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
+    const std::optional<Staged> staged = Stage(path, bytes, true);
+    return staged && Commit(*staged);
+}
+
+bool LocalFiles::Exists(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+std::vector<bool> LocalFiles::WriteFiles(const std::vector<FileWrite>& writes) {
+    // All temporary files first, one flush per file system, and only then
+    // does any take its target's place: a file is replaced only by bytes
+    // that are on the disk.
+    std::vector<std::optional<Staged>> staged;
+    staged.reserve(writes.size());
+    std::set<std::string> folders;
+    for (const FileWrite& write : writes) {
+        staged.push_back(Stage(write.path, write.bytes, false));
+        if (staged.back()) folders.insert(FolderOf(staged.back()->target));
+    }
+    std::set<std::string> flushed;
+    for (const std::string& folder : folders) {
+        if (FlushFileSystem(folder)) flushed.insert(folder);
+    }
+    std::vector<bool> written;
+    written.reserve(writes.size());
+    for (const std::optional<Staged>& file : staged) {
+        if (file && !flushed.count(FolderOf(file->target))) unlink(file->temp.c_str());
+        written.push_back(file && flushed.count(FolderOf(file->target)) && Commit(*file));
+    }
+    return written;
 }
 
 #endif
