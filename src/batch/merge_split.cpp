@@ -88,7 +88,14 @@ BatchOutcome MergeFiles(Files& files, const std::vector<std::string>& sources,
                         std::string_view separator, const std::string& folder,
                         const DateTime& at) {
     BatchOutcome outcome;
-    ByteBuffer merged;
+    int copy = 1;
+    std::string target = MergedFileName(folder, at, copy);
+    while (files.Exists(target)) target = MergedFileName(folder, at, ++copy);
+
+    // Each file goes out as soon as it is read: the merged file may be far
+    // larger than the memory a copy of it would need.
+    std::unique_ptr<FileWriter> writer = files.CreateWriter(target);
+    bool appended = writer != nullptr;
     bool any = false;
     for (const std::string& source : sources) {
         const std::optional<ByteBuffer> bytes = files.ReadFile(source);
@@ -96,16 +103,12 @@ BatchOutcome MergeFiles(Files& files, const std::vector<std::string>& sources,
             outcome.failed.push_back({source, FileFault::Unreadable});
             continue;
         }
-        if (any) merged.append(separator);
-        merged.append(*bytes);
+        if (appended && any) appended = writer->Append(separator);
+        if (appended) appended = writer->Append(*bytes);
         any = true;
     }
-    if (!any) return outcome;
-
-    int copy = 1;
-    std::string target = MergedFileName(folder, at, copy);
-    while (files.Exists(target)) target = MergedFileName(folder, at, ++copy);
-    if (files.WriteFile(target, merged)) {
+    if (!any) return outcome;  // nothing to merge: the writer leaves no file
+    if (appended && writer->Commit()) {
         outcome.written.push_back(std::move(target));
     } else {
         outcome.failed.push_back({std::move(target), FileFault::Unwritable});

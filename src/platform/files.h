@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reading and writing. Paths are the platform's native path text
 // in UTF-8; they are never converted to the document's code page.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,19 @@ namespace scribbet {
 struct FileWrite {
     std::string path;
     std::string_view bytes;
+};
+
+// A file being written piece by piece. The bytes go to a temporary file
+// beside it, which takes its place only on Commit; a writer dropped without
+// Commit leaves the file as it was.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // False once any append has failed.
+    [[nodiscard]] virtual bool Append(std::string_view bytes) = 0;
+    // The file now holds what was appended, as WriteFile would leave it;
+    // false (the old file intact) when anything failed.
+    [[nodiscard]] virtual bool Commit() = 0;
 };
 
 class Files {
@@ -39,6 +53,9 @@ public:
         for (const FileWrite& write : writes) written.push_back(WriteFile(write.path, write.bytes));
         return written;
     }
+    // A writer for the file, or null when it cannot be written at all.
+    // This one gathers the bytes and hands them to WriteFile.
+    [[nodiscard]] virtual std::unique_ptr<FileWriter> CreateWriter(const std::string& path);
 };
 
 // The files of this machine.
@@ -49,6 +66,7 @@ public:
     [[nodiscard]] bool Exists(const std::string& path) override;
 #ifndef _WIN32
     [[nodiscard]] std::vector<bool> WriteFiles(const std::vector<FileWrite>& writes) override;
+    [[nodiscard]] std::unique_ptr<FileWriter> CreateWriter(const std::string& path) override;
 #endif
 };
 

@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include <utility>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -17,6 +19,30 @@
 #endif
 
 namespace scribbet {
+
+namespace {
+
+// Holds the bytes until Commit, then writes them in one go.
+class GatheringWriter final : public FileWriter {
+public:
+    GatheringWriter(Files& files, std::string path) : m_files(files), m_path(std::move(path)) {}
+    bool Append(std::string_view bytes) override {
+        m_bytes.append(bytes);
+        return true;
+    }
+    bool Commit() override { return m_files.WriteFile(m_path, m_bytes); }
+
+private:
+    Files& m_files;
+    std::string m_path;
+    ByteBuffer m_bytes;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> Files::CreateWriter(const std::string& path) {
+    return std::make_unique<GatheringWriter>(*this, path);
+}
 
 #ifdef _WIN32
 
@@ -155,34 +181,60 @@ struct Staged {
     std::string target;
 };
 
-// Writes the bytes to a new temporary file in the target's folder, with the
-// target's permissions; on the disk before it returns when `flush`.
-std::optional<Staged> Stage(const std::string& path, std::string_view bytes, bool flush) {
-    const std::string target = FollowLinks(path);
+// A temporary file being written.
+struct Staging {
+    int fd = -1;
+    Staged staged;
+    bool exists = false;
     struct stat old {};
-    const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0)) return std::nullopt;
+};
 
+// Opens a new temporary file in the target's folder; nothing when the
+// target is no regular file or may not be written.
+std::optional<Staging> BeginStage(const std::string& path) {
+    Staging staging;
+    staging.staged.target = FollowLinks(path);
+    const std::string& target = staging.staged.target;
+    staging.exists = stat(target.c_str(), &staging.old) == 0;
+    if (staging.exists && (!S_ISREG(staging.old.st_mode) || access(target.c_str(), W_OK) != 0)) {
+        return std::nullopt;
+    }
     const std::size_t slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = FolderOf(target) + "/." + name + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return std::nullopt;
+    staging.staged.temp = FolderOf(target) + "/." + name + ".XXXXXX";
+    staging.fd = mkstemp(staging.staged.temp.data());
+    if (staging.fd < 0) return std::nullopt;
+    return staging;
+}
 
-    bool ok = WriteAll(fd, bytes);
-    if (exists) {
-        ok = ok && fchmod(fd, old.st_mode & 07777) == 0;
-        (void)!fchown(fd, old.st_uid, old.st_gid);  // only root may give files away
+// Gives the temporary file the target's permissions and closes it, on the
+// disk first when `flush`; `ok` false (a write failed) or any failure here
+// removes it.
+std::optional<Staged> FinishStage(Staging& staging, bool ok, bool flush) {
+    const int fd = staging.fd;
+    if (staging.exists) {
+        ok = ok && fchmod(fd, staging.old.st_mode & 07777) == 0;
+        (void)!fchown(fd, staging.old.st_uid, staging.old.st_gid);  // only root may give files away
     } else {
         ok = ok && fchmod(fd, NewFileMode()) == 0;
     }
     ok = ok && (!flush || fsync(fd) == 0);
     ok = (close(fd) == 0) && ok;
+    staging.fd = -1;
     if (!ok) {
-        unlink(temp.c_str());
+        unlink(staging.staged.temp.c_str());
         return std::nullopt;
     }
-    return Staged{temp, target};
+    return staging.staged;
+}
+
+// Writes the bytes to a new temporary file in the target's folder, with the
+// target's permissions; on the disk before it returns when `flush`.
+std::optional<Staged> Stage(const std::string& path, std::string_view bytes, bool flush) {
+    std::optional<Staging> staging = BeginStage(path);
+    if (!staging) return std::nullopt;
+    const bool ok = WriteAll(staging->fd, bytes);
+    return FinishStage(*staging, ok, flush);
 }
 
 // The temporary file takes the target's place.
@@ -206,7 +258,36 @@ bool FlushFileSystem(const std::string& folder) {
     return ok;
 }
 
+// Appends go straight to the temporary file, so a large file is never held
+// in memory.
+class LocalFileWriter final : public FileWriter {
+public:
+    explicit LocalFileWriter(Staging staging) : m_staging(std::move(staging)) {}
+    ~LocalFileWriter() override {
+        if (m_staging.fd >= 0) (void)FinishStage(m_staging, false, false);
+    }
+    bool Append(std::string_view bytes) override {
+        m_ok = m_ok && m_staging.fd >= 0 && WriteAll(m_staging.fd, bytes);
+        return m_ok;
+    }
+    bool Commit() override {
+        if (m_staging.fd < 0) return false;
+        const std::optional<Staged> staged = FinishStage(m_staging, m_ok, true);
+        return staged && ::scribbet::Commit(*staged);
+    }
+
+private:
+    Staging m_staging;
+    bool m_ok = true;
+};
+
 }  // namespace
+
+std::unique_ptr<FileWriter> LocalFiles::CreateWriter(const std::string& path) {
+    std::optional<Staging> staging = BeginStage(path);
+    if (!staging) return nullptr;
+    return std::make_unique<LocalFileWriter>(std::move(*staging));
+}
 
 bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
     const std::optional<Staged> staged = Stage(path, bytes, true);

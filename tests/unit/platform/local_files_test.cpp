@@ -165,6 +165,26 @@ TEST_F(LocalFilesTest, WriteFilesWritesEachAndReportsEachFailure) {
     EXPECT_EQ(Get(Path("empty.txt")), "");
     EXPECT_EQ(Names(), (std::vector<std::string>{"blocked.txt", "empty.txt", "new.txt", "old.txt"}));
 }
+TEST_F(LocalFilesTest, WriterReplacesTheFileOnlyOnCommit) {
+    Put(Path("a.txt"), "old");
+    {
+        const auto dropped = files.CreateWriter(Path("a.txt"));
+        ASSERT_NE(dropped, nullptr);
+        EXPECT_TRUE(dropped->Append("never"));
+    }
+    EXPECT_EQ(Get(Path("a.txt")), "old");
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
+    const auto writer = files.CreateWriter(Path("a.txt"));
+    ASSERT_NE(writer, nullptr);
+    EXPECT_TRUE(writer->Append("ne"));
+    EXPECT_TRUE(writer->Append(""));
+    EXPECT_TRUE(writer->Append("w\0"s));
+    EXPECT_TRUE(writer->Commit());
+    EXPECT_EQ(Get(Path("a.txt")), "new\0"s);
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(files.CreateWriter(dir.string()), nullptr);  // a folder is no file
+    EXPECT_EQ(files.CreateWriter(Path("no-such-folder/a.txt")), nullptr);
+}
 #endif
 
 }  // namespace
