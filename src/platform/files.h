@@ -1,13 +1,34 @@
 #pragma once
 // Whole-file reading and writing. Paths are the platform's native path text
 // in UTF-8; they are never converted to the document's code page.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text_ops.h"
 
 namespace scribbet {
+
+// One file of a batch write: where, and the bytes it is to hold.
+struct FileWrite {
+    std::string path;
+    std::string_view bytes;
+};
+
+// A file being written piece by piece. The bytes go to a temporary file
+// beside it, which takes its place only on Commit; a writer dropped without
+// Commit leaves the file as it was.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // False once any append has failed.
+    [[nodiscard]] virtual bool Append(std::string_view bytes) = 0;
+    // The file now holds what was appended, as WriteFile would leave it;
+    // false (the old file intact) when anything failed.
+    [[nodiscard]] virtual bool Commit() = 0;
+};
 
 class Files {
 public:
@@ -20,6 +41,21 @@ public:
     // with its permissions; a symbolic link is written through to the file
     // it names. On failure (false) the old file is left as it was.
     [[nodiscard]] virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
+    // Whether anything stands at the path: a file, a folder, even a link
+    // that names nothing.
+    [[nodiscard]] virtual bool Exists(const std::string& path) = 0;
+    // Writes each file as WriteFile does, atomically and each on its own,
+    // but lets them reach the disk together, which spares a wait per file
+    // when there are thousands. Whether each was written, in order.
+    [[nodiscard]] virtual std::vector<bool> WriteFiles(const std::vector<FileWrite>& writes) {
+        std::vector<bool> written;
+        written.reserve(writes.size());
+        for (const FileWrite& write : writes) written.push_back(WriteFile(write.path, write.bytes));
+        return written;
+    }
+    // A writer for the file, or null when it cannot be written at all.
+    // This one gathers the bytes and hands them to WriteFile.
+    [[nodiscard]] virtual std::unique_ptr<FileWriter> CreateWriter(const std::string& path);
 };
 
 // The files of this machine.
@@ -27,6 +63,11 @@ class LocalFiles final : public Files {
 public:
     [[nodiscard]] std::optional<ByteBuffer> ReadFile(const std::string& path) override;
     [[nodiscard]] bool WriteFile(const std::string& path, std::string_view bytes) override;
+    [[nodiscard]] bool Exists(const std::string& path) override;
+#ifndef _WIN32
+    [[nodiscard]] std::vector<bool> WriteFiles(const std::vector<FileWrite>& writes) override;
+    [[nodiscard]] std::unique_ptr<FileWriter> CreateWriter(const std::string& path) override;
+#endif
 };
 
 }  // namespace scribbet

@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include <utility>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -12,9 +14,35 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <set>
 #endif
 
 namespace scribbet {
+
+namespace {
+
+// Holds the bytes until Commit, then writes them in one go.
+class GatheringWriter final : public FileWriter {
+public:
+    GatheringWriter(Files& files, std::string path) : m_files(files), m_path(std::move(path)) {}
+    bool Append(std::string_view bytes) override {
+        m_bytes.append(bytes);
+        return true;
+    }
+    bool Commit() override { return m_files.WriteFile(m_path, m_bytes); }
+
+private:
+    Files& m_files;
+    std::string m_path;
+    ByteBuffer m_bytes;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> Files::CreateWriter(const std::string& path) {
+    return std::make_unique<GatheringWriter>(*this, path);
+}
 
 #ifdef _WIN32
 
@@ -67,6 +95,10 @@ bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
     }
     if (!ok) DeleteFileW(temp.c_str());
     return ok;
+}
+
+bool LocalFiles::Exists(const std::string& path) {
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 #else
@@ -140,30 +172,155 @@ std::optional<ByteBuffer> LocalFiles::ReadFile(const std::string& path) {
     return bytes;
 }
 
-bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
-    const std::string target = FollowLinks(path);
-    struct stat old {};
-    const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
+namespace {
 
+// A temporary file that holds the new bytes, beside the file it is to
+// replace.
+struct Staged {
+    std::string temp;
+    std::string target;
+};
+
+// A temporary file being written.
+struct Staging {
+    int fd = -1;
+    Staged staged;
+    bool exists = false;
+    struct stat old {};
+};
+
+// Opens a new temporary file in the target's folder; nothing when the
+// target is no regular file or may not be written.
+std::optional<Staging> BeginStage(const std::string& path) {
+    Staging staging;
+    staging.staged.target = FollowLinks(path);
+    const std::string& target = staging.staged.target;
+    staging.exists = stat(target.c_str(), &staging.old) == 0;
+    if (staging.exists && (!S_ISREG(staging.old.st_mode) || access(target.c_str(), W_OK) != 0)) {
+        return std::nullopt;
+    }
     const std::size_t slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = FolderOf(target) + "/." + name + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
+    staging.staged.temp = FolderOf(target) + "/." + name + ".XXXXXX";
+    staging.fd = mkstemp(staging.staged.temp.data());
+    if (staging.fd < 0) return std::nullopt;
+    return staging;
+}
 
-    bool ok = WriteAll(fd, bytes);
-    if (exists) {
-        ok = ok && fchmod(fd, old.st_mode & 07777) == 0;
-        (void)!fchown(fd, old.st_uid, old.st_gid);  // only root may give files away
+// Gives the temporary file the target's permissions and closes it, on the
+// disk first when `flush`; `ok` false (a write failed) or any failure here
+// removes it.
+std::optional<Staged> FinishStage(Staging& staging, bool ok, bool flush) {
+    const int fd = staging.fd;
+    if (staging.exists) {
+        ok = ok && fchmod(fd, staging.old.st_mode & 07777) == 0;
+        (void)!fchown(fd, staging.old.st_uid, staging.old.st_gid);  // only root may give files away
     } else {
         ok = ok && fchmod(fd, NewFileMode()) == 0;
     }
-    ok = ok && fsync(fd) == 0;
+    ok = ok && (!flush || fsync(fd) == 0);
     ok = (close(fd) == 0) && ok;
-    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) unlink(temp.c_str());
+    staging.fd = -1;
+    if (!ok) {
+        unlink(staging.staged.temp.c_str());
+        return std::nullopt;
+    }
+    return staging.staged;
+}
+
+// Writes the bytes to a new temporary file in the target's folder, with the
+// target's permissions; on the disk before it returns when `flush`.
+std::optional<Staged> Stage(const std::string& path, std::string_view bytes, bool flush) {
+    std::optional<Staging> staging = BeginStage(path);
+    if (!staging) return std::nullopt;
+    const bool ok = WriteAll(staging->fd, bytes);
+    return FinishStage(*staging, ok, flush);
+}
+
+// The temporary file takes the target's place.
+bool Commit(const Staged& staged) {
+    if (rename(staged.temp.c_str(), staged.target.c_str()) == 0) return true;
+    unlink(staged.temp.c_str());
+    return false;
+}
+
+// Everything written to the file system that holds the folder is on the disk.
+bool FlushFileSystem(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+#ifdef __linux__
+    const bool ok = syncfs(fd) == 0;
+#else
+    sync();
+    const bool ok = true;
+#endif
+    close(fd);
     return ok;
+}
+
+// Appends go straight to the temporary file, so a large file is never held
+// in memory.
+class LocalFileWriter final : public FileWriter {
+public:
+    explicit LocalFileWriter(Staging staging) : m_staging(std::move(staging)) {}
+    ~LocalFileWriter() override {
+        if (m_staging.fd >= 0) (void)FinishStage(m_staging, false, false);
+    }
+    bool Append(std::string_view bytes) override {
+        m_ok = m_ok && m_staging.fd >= 0 && WriteAll(m_staging.fd, bytes);
+        return m_ok;
+    }
+    bool Commit() override {
+        if (m_staging.fd < 0) return false;
+        const std::optional<Staged> staged = FinishStage(m_staging, m_ok, true);
+        return staged && ::scribbet::Commit(*staged);
+    }
+
+private:
+    Staging m_staging;
+    bool m_ok = true;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> LocalFiles::CreateWriter(const std::string& path) {
+    std::optional<Staging> staging = BeginStage(path);
+    if (!staging) return nullptr;
+    return std::make_unique<LocalFileWriter>(std::move(*staging));
+}
+
+bool LocalFiles::WriteFile(const std::string& path, std::string_view bytes) {
+    const std::optional<Staged> staged = Stage(path, bytes, true);
+    return staged && Commit(*staged);
+}
+
+bool LocalFiles::Exists(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+std::vector<bool> LocalFiles::WriteFiles(const std::vector<FileWrite>& writes) {
+    // All temporary files first, one flush per file system, and only then
+    // does any take its target's place: a file is replaced only by bytes
+    // that are on the disk.
+    std::vector<std::optional<Staged>> staged;
+    staged.reserve(writes.size());
+    std::set<std::string> folders;
+    for (const FileWrite& write : writes) {
+        staged.push_back(Stage(write.path, write.bytes, false));
+        if (staged.back()) folders.insert(FolderOf(staged.back()->target));
+    }
+    std::set<std::string> flushed;
+    for (const std::string& folder : folders) {
+        if (FlushFileSystem(folder)) flushed.insert(folder);
+    }
+    std::vector<bool> written;
+    written.reserve(writes.size());
+    for (const std::optional<Staged>& file : staged) {
+        if (file && !flushed.count(FolderOf(file->target))) unlink(file->temp.c_str());
+        written.push_back(file && flushed.count(FolderOf(file->target)) && Commit(*file));
+    }
+    return written;
 }
 
 #endif

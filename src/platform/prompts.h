@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace scribbet {
 
@@ -47,6 +48,15 @@ public:
     // The font chooser (screen fonts, with underline, strikeout and colour),
     // preset with `preset` when given; nothing when cancelled.
     virtual std::optional<FontChoice> ChooseFont(const std::optional<FontChoice>& preset) = 0;
+    // An open chooser with multiple selection of existing files; `filter` is
+    // pairs of description and pattern separated by "|", the first pair
+    // preselected. The native full paths in the order the chooser gives
+    // them; none when the user cancelled.
+    virtual std::vector<std::string> ChooseFiles(const std::string& title,
+                                                 const std::string& filter) = 0;
+    // The folder browser, with a box to type a path in; the folder's native
+    // path, or nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseFolder(const std::string& title) = 0;
 };
 
 }  // namespace scribbet

@@ -1,6 +1,8 @@
 #include "platform/qt_prompts.h"
 
 #include <QFileDialog>
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
@@ -19,8 +21,8 @@ constexpr char kCreatePrompt[] = "%1\n该文件不存在。\n要创建该文件�
 
 // Qt's name filters: each description already names its pattern, which is
 // how Qt reads a filter ("文本文件(*.txt)").
-QStringList NameFilters() {
-    const QStringList parts = QString::fromUtf8(kFileFilters).split(QLatin1Char('|'));
+QStringList NameFilters(const char* pairs = kFileFilters) {
+    const QStringList parts = QString::fromUtf8(pairs).split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
     return filters;
@@ -109,6 +111,40 @@ std::optional<std::string> QtPrompts::ChooseFile(ChooserKind kind, const std::st
 
 std::optional<FontChoice> QtPrompts::ChooseFont(const std::optional<FontChoice>& preset) {
     return RunFontDialog(nullptr, preset);
+}
+
+}  // namespace scribbet
+
+namespace scribbet {
+
+std::vector<std::string> QtPrompts::ChooseFiles(const std::string& title,
+                                                const std::string& filter) {
+    QFileDialog dialog(nullptr, QString::fromStdString(title));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    const QStringList filters = NameFilters(filter.c_str());
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.front());
+    }
+    std::vector<std::string> paths;
+    if (dialog.exec() != QDialog::Accepted) return paths;
+    for (const QString& chosen : dialog.selectedFiles()) {
+        paths.push_back(QDir::toNativeSeparators(chosen).toStdString());
+    }
+    return paths;
+}
+
+std::optional<std::string> QtPrompts::ChooseFolder(const std::string& title) {
+    // Qt's own dialog: it has the box for typing a path on every platform.
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
 }
 
 }  // namespace scribbet

@@ -28,6 +28,8 @@ public:
         files[path] = ByteBuffer(bytes);
         return true;
     }
+
+    bool Exists(const std::string& path) override { return files.count(path) > 0; }
 };
 
 }  // namespace scribbet

@@ -32,6 +32,17 @@ public:
     std::vector<Chooser> choosers;
     std::vector<std::optional<FontChoice>> fontPresets;
 
+    // File selections and folders to choose, in order; an unscripted
+    // chooser is cancelled.
+    std::deque<std::vector<std::string>> fileSelections;
+    std::deque<std::optional<std::string>> folders;
+    struct FilesChooser {
+        std::string title;
+        std::string filter;
+    };
+    std::vector<FilesChooser> filesChoosers;
+    std::vector<std::string> folderChoosers;
+
     Answer ShowMessage(MessageKind kind, const std::string& text) override {
         messages.push_back({kind, text});
         if (kind != MessageKind::Question) return Answer::Ok;
@@ -55,6 +66,23 @@ public:
         auto font = fonts.front();
         fonts.pop_front();
         return font;
+    }
+
+    std::vector<std::string> ChooseFiles(const std::string& title,
+                                         const std::string& filter) override {
+        filesChoosers.push_back({title, filter});
+        if (fileSelections.empty()) return {};
+        auto selection = fileSelections.front();
+        fileSelections.pop_front();
+        return selection;
+    }
+
+    std::optional<std::string> ChooseFolder(const std::string& title) override {
+        folderChoosers.push_back(title);
+        if (folders.empty()) return std::nullopt;
+        auto folder = folders.front();
+        folders.pop_front();
+        return folder;
     }
 };
 

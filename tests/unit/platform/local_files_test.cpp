@@ -139,6 +139,52 @@ TEST_F(LocalFilesTest, ReadOnlyFileAndFolderAreNotOverwritten) {
     EXPECT_FALSE(files.WriteFile(Path("locked/a.txt"), "new"));
     EXPECT_EQ(Get(Path("locked/a.txt")), "old");
 }
+
+TEST_F(LocalFilesTest, ExistsForAnythingAtThePath) {
+    Put(Path("a.txt"), "");
+    fs::create_directory(dir / "sub");
+    fs::create_symlink(dir / "nothing", dir / "dangling");
+    EXPECT_TRUE(files.Exists(Path("a.txt")));
+    EXPECT_TRUE(files.Exists(Path("sub")));
+    EXPECT_TRUE(files.Exists(Path("dangling")));
+    EXPECT_FALSE(files.Exists(Path("nothing")));
+}
+
+TEST_F(LocalFilesTest, WriteFilesWritesEachAndReportsEachFailure) {
+    Put(Path("old.txt"), "old");
+    fs::create_directory(dir / "blocked.txt");
+    const std::string big(1 << 20, 'b');
+    const std::vector<bool> written = files.WriteFiles({{Path("new.txt"), "new"},
+                                                        {Path("blocked.txt"), "x"},
+                                                        {Path("old.txt"), big},
+                                                        {Path("no-such-folder/a.txt"), "y"},
+                                                        {Path("empty.txt"), ""}});
+    EXPECT_EQ(written, (std::vector<bool>{true, false, true, false, true}));
+    EXPECT_EQ(Get(Path("new.txt")), "new");
+    EXPECT_EQ(Get(Path("old.txt")), big);
+    EXPECT_EQ(Get(Path("empty.txt")), "");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"blocked.txt", "empty.txt", "new.txt", "old.txt"}));
+}
+TEST_F(LocalFilesTest, WriterReplacesTheFileOnlyOnCommit) {
+    Put(Path("a.txt"), "old");
+    {
+        const auto dropped = files.CreateWriter(Path("a.txt"));
+        ASSERT_NE(dropped, nullptr);
+        EXPECT_TRUE(dropped->Append("never"));
+    }
+    EXPECT_EQ(Get(Path("a.txt")), "old");
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
+    const auto writer = files.CreateWriter(Path("a.txt"));
+    ASSERT_NE(writer, nullptr);
+    EXPECT_TRUE(writer->Append("ne"));
+    EXPECT_TRUE(writer->Append(""));
+    EXPECT_TRUE(writer->Append("w\0"s));
+    EXPECT_TRUE(writer->Commit());
+    EXPECT_EQ(Get(Path("a.txt")), "new\0"s);
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(files.CreateWriter(dir.string()), nullptr);  // a folder is no file
+    EXPECT_EQ(files.CreateWriter(Path("no-such-folder/a.txt")), nullptr);
+}
 #endif
 
 }  // namespace
