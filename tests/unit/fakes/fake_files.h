@@ -14,6 +14,8 @@ public:
     std::set<std::string> unreadable;
     std::set<std::string> unwritable;
     int writes = 0;
+    // The private temporary folder; nothing when there is none.
+    std::optional<std::string> tempFolder = std::string("/home/user/tmp");
 
     std::optional<ByteBuffer> ReadFile(const std::string& path) override {
         if (unreadable.count(path)) return std::nullopt;
@@ -28,6 +30,8 @@ public:
         files[path] = ByteBuffer(bytes);
         return true;
     }
+
+    std::optional<std::string> PrivateTempFolder() override { return tempFolder; }
 };
 
 }  // namespace scribbet
