@@ -56,6 +56,13 @@ public:
     // A writer for the file, or null when it cannot be written at all.
     // This one gathers the bytes and hands them to WriteFile.
     [[nodiscard]] virtual std::unique_ptr<FileWriter> CreateWriter(const std::string& path);
+    // The current user's folder for temporary files, without a trailing
+    // separator. Where the system's temporary folder is shared between users
+    // (/tmp), it is a folder of the user's own inside it, created with mode
+    // 0700 and used only while it belongs to the user and nobody else may
+    // enter it; nothing when no such folder can be had (also the default for
+    // files that have no temporary folder).
+    [[nodiscard]] virtual std::optional<std::string> PrivateTempFolder() { return std::nullopt; }
 };
 
 // The files of this machine.
@@ -68,6 +75,7 @@ public:
     [[nodiscard]] std::vector<bool> WriteFiles(const std::vector<FileWrite>& writes) override;
     [[nodiscard]] std::unique_ptr<FileWriter> CreateWriter(const std::string& path) override;
 #endif
+    [[nodiscard]] std::optional<std::string> PrivateTempFolder() override;
 };
 
 }  // namespace scribbet

@@ -101,6 +101,21 @@ bool LocalFiles::Exists(const std::string& path) {
     return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The temporary folder Windows gives each user lies in the user's own profile.
+std::optional<std::string> LocalFiles::PrivateTempFolder() {
+    wchar_t buffer[MAX_PATH + 1];
+    const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
+    if (n == 0 || n > MAX_PATH) return std::nullopt;
+    std::wstring folder(buffer, n);
+    while (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, folder.data(), static_cast<int>(folder.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, folder.data(), static_cast<int>(folder.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
 #else
 
 namespace {
@@ -321,6 +336,29 @@ std::vector<bool> LocalFiles::WriteFiles(const std::vector<FileWrite>& writes) {
         written.push_back(file && flushed.count(FolderOf(file->target)) && Commit(*file));
     }
     return written;
+}
+
+std::optional<std::string> LocalFiles::PrivateTempFolder() {
+    const char* variable = std::getenv("TMPDIR");
+    std::string base = variable && *variable ? variable : "/tmp";
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    struct stat st {};
+    if (stat(base.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    const uid_t user = geteuid();
+    if (st.st_uid == user && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0) return base;
+
+    // Others may write here: they could plant a file or a link where ours
+    // goes, so ours go one folder deeper, into a folder only we may enter.
+    const std::string folder = base + "/scribbet-" + std::to_string(user);
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return std::nullopt;
+    // The folder may be older than this run, or someone else's decoy: use it
+    // only when it is a real folder of ours closed to everybody else.
+    struct stat own {};
+    if (lstat(folder.c_str(), &own) != 0 || !S_ISDIR(own.st_mode) || own.st_uid != user ||
+        (own.st_mode & 077) != 0) {
+        return std::nullopt;
+    }
+    return folder;
 }
 
 #endif

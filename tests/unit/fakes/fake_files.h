@@ -14,6 +14,8 @@ public:
     std::set<std::string> unreadable;
     std::set<std::string> unwritable;
     int writes = 0;
+    // The private temporary folder; nothing when there is none.
+    std::optional<std::string> tempFolder = std::string("/home/user/tmp");
 
     std::optional<ByteBuffer> ReadFile(const std::string& path) override {
         if (unreadable.count(path)) return std::nullopt;
@@ -30,6 +32,7 @@ public:
     }
 
     bool Exists(const std::string& path) override { return files.count(path) > 0; }
+    std::optional<std::string> PrivateTempFolder() override { return tempFolder; }
 };
 
 }  // namespace scribbet
