@@ -17,6 +17,7 @@ enum class FileFault {
     Unreadable,    // a listed file could not be read; it was left alone
     Unwritable,    // a file to be written could not be; an old one is intact
     BackupFailed,  // the backup copy could not be made, so the file was left alone
+    NotLossless,   // its bytes would not survive the conversion, so it was left alone
 };
 
 struct FileFailure {

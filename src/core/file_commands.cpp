@@ -12,6 +12,14 @@ constexpr char kOpenFailedText[] = "打开文件失败！";
 constexpr char kOpenTitle[] = "请输入欲打开的文本文件名：";
 constexpr char kSaveTitle[] = "请输入欲保存到的文本文件名：";
 constexpr char kSaveAsTitle[] = "请输入欲另存到的文本文件名：";
+constexpr char kReopenFailedText[] = "文件不是这种编码，或含有无法转换的字节，未重新打开。";
+
+// GB18030's four-byte characters are valid in the code page but unknown to
+// programs that read GBK, so writing them as ANSI is the user's decision.
+std::string BeyondGbkQuestion(Pos count) {
+    return "文本中有 " + std::to_string(count) +
+           " 个字符不在 GBK 字符集中，其他程序可能无法正确读取。仍然保存为 ANSI 吗？";
+}
 
 // Whether byte `at` starts a character, the characters stepped from `from`,
 // which starts one. A byte below 0x80 always ends a character (alone or as a
@@ -62,18 +70,36 @@ bool FileCommands::AskSaveChanges() {
 }
 
 SaveResult FileCommands::SaveDocument(const std::optional<std::string>& target) {
+    return Write(target, m_encoding);
+}
+
+SaveResult FileCommands::SaveInEncoding(FileEncoding encoding) {
+    return Write(std::nullopt, encoding);
+}
+
+SaveResult FileCommands::Write(const std::optional<std::string>& target, FileEncoding encoding) {
     std::string path = target ? *target : m_currentPath;
     if (path.empty()) {
         const auto chosen = m_prompts.ChooseFile(ChooserKind::Save, kSaveTitle);
         if (!chosen) return SaveResult::Cancelled;
         path = *chosen;
     }
-    if (!m_files.WriteFile(path, m_document.GetText())) {
+    const AnsiText text = m_document.GetText();
+    if (encoding == FileEncoding::Ansi) {
+        const Pos beyond = CountBeyondGbk(text);
+        // No and Cancel both keep the file unwritten and stop what waits on it.
+        if (beyond > 0 &&
+            m_prompts.ShowMessage(MessageKind::Question, BeyondGbkQuestion(beyond)) != Answer::Yes) {
+            return SaveResult::Cancelled;
+        }
+    }
+    if (!m_files.WriteFile(path, EncodeFile(text, encoding))) {
         m_prompts.ShowMessage(MessageKind::Error, kSaveFailedText);
         return SaveResult::Failed;
     }
     m_document.SetModified(false);
     m_currentPath = path;
+    SetEncoding(encoding);
     m_events.AddRecentFile(path);
     return SaveResult::Saved;
 }
@@ -83,19 +109,45 @@ bool FileCommands::LoadTextFile(const std::string& path) {
     if (!bytes) {
         m_document.ResetText(AnsiText());
         m_currentPath.clear();
+        SetEncoding(FileEncoding::Ansi);
         m_events.SetCaption(kUntitledCaption);
         m_prompts.ShowMessage(MessageKind::Error, kOpenFailedText);
         return false;
     }
-    m_document.ResetText(ReadTextFile(*bytes));
+    DecodedFile decoded = DecodeFile(*bytes);
+    m_document.ResetText(std::move(decoded.text));
+    SetEncoding(decoded.encoding);
     m_currentPath = path;
     m_events.SetCaption(std::string(kUntitledCaption) + " - " + path);
     return true;
 }
 
+bool FileCommands::ReopenAs(FileEncoding encoding) {
+    if (m_currentPath.empty() || AskSaveChanges()) return false;
+    const std::optional<ByteBuffer> bytes = m_files.ReadFile(m_currentPath);
+    if (!bytes) {
+        m_prompts.ShowMessage(MessageKind::Error, kOpenFailedText);
+        return false;
+    }
+    std::optional<DecodedFile> decoded = DecodeFileAs(*bytes, encoding);
+    if (!decoded) {
+        m_prompts.ShowMessage(MessageKind::Error, kReopenFailedText);
+        return false;
+    }
+    m_document.ResetText(std::move(decoded->text));
+    SetEncoding(decoded->encoding);
+    return true;
+}
+
+void FileCommands::SetEncoding(FileEncoding encoding) {
+    m_encoding = encoding;
+    m_events.ShowEncoding(encoding);
+}
+
 void FileCommands::New() {
     if (AskSaveChanges()) return;
     m_document.ResetText(AnsiText());
+    SetEncoding(FileEncoding::Ansi);
     m_events.SetCaption(kUntitledCaption);
     m_currentPath.clear();
 }

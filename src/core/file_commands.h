@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/file_encoding.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
@@ -23,6 +24,8 @@ public:
     virtual ~FileCommandEvents() = default;
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void AddRecentFile(const std::string& path) = 0;
+    // The file's encoding was set: by a load, a save or New.
+    virtual void ShowEncoding(FileEncoding /*encoding*/) {}
 };
 
 enum class SaveResult { Saved, Cancelled, Failed };
@@ -34,6 +37,9 @@ public:
 
     // The file the document was loaded from or last saved to; empty: untitled.
     [[nodiscard]] const std::string& CurrentPath() const { return m_currentPath; }
+    // The encoding the current file was read in and is written back in;
+    // a new document is Ansi.
+    [[nodiscard]] FileEncoding Encoding() const { return m_encoding; }
 
     // Asks whether to save a modified document. True: the pending command
     // must stop (cancelled, or the save was cancelled or failed).
@@ -44,6 +50,13 @@ public:
     // Loads a file as the document; a file that cannot be read is reported
     // and leaves the document empty and untitled.
     bool LoadTextFile(const std::string& path);
+    // Writes the document as SaveDocument does, but in the given encoding,
+    // which then is the file's encoding.
+    SaveResult SaveInEncoding(FileEncoding encoding);
+    // Reads the current file again as the given encoding, after the
+    // save-changes prompt. False, with the document unchanged, when there is
+    // no current file, the user stopped, or the bytes are not in that form.
+    bool ReopenAs(FileEncoding encoding);
 
     void New();
     void Open();
@@ -58,11 +71,15 @@ public:
     void DropFiles(const std::vector<std::string>& paths);
 
 private:
+    SaveResult Write(const std::optional<std::string>& target, FileEncoding encoding);
+    void SetEncoding(FileEncoding encoding);
+
     Document& m_document;
     Files& m_files;
     Prompts& m_prompts;
     FileCommandEvents& m_events;
     std::string m_currentPath;
+    FileEncoding m_encoding = FileEncoding::Ansi;
 };
 
 }  // namespace scribbet
