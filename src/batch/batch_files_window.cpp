@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "batch/encoding_convert.h"
 #include "batch/header_footer.h"
 #include "batch/merge_split.h"
 #include "core/code_page.h"
@@ -63,9 +64,24 @@ constexpr char kNoPosition[] = "需要增删 文件头，还是尾？";
 constexpr char kNoKey[] = "未填写需要增删的文本！";
 constexpr char kHeaderFooterFailed[] = "以下文件未能修改：";
 
+constexpr char kTargetGroup[] = "目标编码";
+constexpr char kToAnsi[] = "ANSI (GBK)";
+constexpr char kToUtf8[] = "UTF-8";
+constexpr char kToUtf8Bom[] = "UTF-8 (带BOM)";
+constexpr char kConvert[] = "转换";
+constexpr char kNoConversionFiles[] = "未添加需要转换编码的文件！";
+constexpr char kConversionFailed[] = "以下文件未能转换：";
+
+// "编码转换完成：转换 2 个文件，1 个文件已是目标编码。"
+std::string ConversionSummary(const ConversionOutcome& outcome) {
+    return "编码转换完成：转换 " + std::to_string(outcome.converted.size()) + " 个文件，" +
+           std::to_string(outcome.unchanged.size()) + " 个文件已是目标编码。";
+}
+
 constexpr char kUnreadable[] = "无法读取";
 constexpr char kUnwritable[] = "无法写入";
 constexpr char kBackupFailed[] = "无法备份";
+constexpr char kNotLossless[] = "含无法无损转换的字节";
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -75,6 +91,8 @@ const char* FaultText(FileFault fault) {
             return kUnreadable;
         case FileFault::Unwritable:
             return kUnwritable;
+        case FileFault::NotLossless:
+            return kNotLossless;
         case FileFault::BackupFailed:
             break;
     }
@@ -246,8 +264,39 @@ QWidget* BatchFilesWindow::MakeHeaderFooterPage() {
 
 QWidget* BatchFilesWindow::MakeConversionPage() {
     auto* page = new QWidget;
+    QWidget* files = MakeFileList(QStringLiteral("conversionList"), m_conversionList);
+
+    auto* targetGroup = new QGroupBox(Text(kTargetGroup), page);
+    m_toAnsi = new QRadioButton(Text(kToAnsi), targetGroup);
+    m_toAnsi->setObjectName(QStringLiteral("toAnsi"));
+    m_toAnsi->setChecked(true);
+    m_toUtf8 = new QRadioButton(Text(kToUtf8), targetGroup);
+    m_toUtf8->setObjectName(QStringLiteral("toUtf8"));
+    m_toUtf8Bom = new QRadioButton(Text(kToUtf8Bom), targetGroup);
+    m_toUtf8Bom->setObjectName(QStringLiteral("toUtf8Bom"));
+    auto* targetLayout = new QVBoxLayout(targetGroup);
+    targetLayout->addWidget(m_toAnsi);
+    targetLayout->addWidget(m_toUtf8);
+    targetLayout->addWidget(m_toUtf8Bom);
+
+    m_conversionBackup = new QCheckBox(Text(kBackup), page);
+    m_conversionBackup->setObjectName(QStringLiteral("conversionBackup"));
+    auto* convert = Button(kConvert, "convert", page);
+    auto* actions = new QHBoxLayout;
+    actions->addStretch();
+    actions->addWidget(convert);
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(targetGroup);
+    options->addWidget(m_conversionBackup);
+    options->addStretch();
+    options->addLayout(actions);
+
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(MakeFileList(QStringLiteral("conversionList"), m_conversionList));
+    layout->addWidget(files, 1);
+    layout->addLayout(options);
+
+    connect(convert, &QPushButton::clicked, this, [this] { StartConversion(); });
     return page;
 }
 
@@ -292,7 +341,7 @@ std::string BatchFilesWindow::Separator() const {
     return TextToBytes(EncodeAnsi(m_customSeparator->text().toUtf8().toStdString()));
 }
 
-void BatchFilesWindow::ShowFailures(const char* headline, const std::vector<FileFailure>& failed) {
+void BatchFilesWindow::ShowFailures(const std::string& headline, const std::vector<FileFailure>& failed) {
     std::string text = headline;
     for (const FileFailure& failure : failed) {
         text.append("\n").append(FaultText(failure.fault)).append("：").append(failure.path);
@@ -353,6 +402,24 @@ void BatchFilesWindow::StartHeaderFooter() {
     const BatchOutcome outcome = ChangeHeaderFooter(m_files, paths, key, choice);
     // A run that went well says nothing.
     if (!outcome.failed.empty()) ShowFailures(kHeaderFooterFailed, outcome.failed);
+}
+
+void BatchFilesWindow::StartConversion() {
+    const std::vector<std::string> paths = Paths(*m_conversionList);
+    if (paths.empty()) {
+        m_prompts.ShowMessage(MessageKind::Notice, kNoConversionFiles);
+        return;
+    }
+    const EncodingTarget target = m_toAnsi->isChecked()   ? EncodingTarget::Ansi
+                                  : m_toUtf8->isChecked() ? EncodingTarget::Utf8
+                                                          : EncodingTarget::Utf8Bom;
+    const ConversionOutcome outcome =
+        ConvertFiles(m_files, paths, target, m_conversionBackup->isChecked());
+    if (outcome.failed.empty()) {
+        m_prompts.ShowMessage(MessageKind::Notice, ConversionSummary(outcome));
+    } else {
+        ShowFailures(ConversionSummary(outcome) + "\n" + kConversionFailed, outcome.failed);
+    }
 }
 
 }  // namespace scribbet

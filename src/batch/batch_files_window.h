@@ -23,7 +23,7 @@ namespace scribbet {
 enum class BatchPage {
     MergeSplit,    // merge and split
     HeaderFooter,  // add or remove a header or footer
-    Conversion,    // a file list only
+    Conversion,    // convert between GBK and UTF-8
 };
 
 class BatchFilesWindow final : public QWidget {
@@ -49,12 +49,13 @@ private:
     void StartMerge();
     void StartSplit();
     void StartHeaderFooter();
+    void StartConversion();
 
     [[nodiscard]] static std::vector<std::string> Paths(const QListWidget& list);
     // False, after saying why, when the merge/split fields are incomplete.
     [[nodiscard]] bool MergeSplitReady(const std::vector<std::string>& sources);
     [[nodiscard]] std::string Separator() const;
-    void ShowFailures(const char* headline, const std::vector<FileFailure>& failed);
+    void ShowFailures(const std::string& headline, const std::vector<FileFailure>& failed);
 
     Files& m_files;
     Prompts& m_prompts;
@@ -73,6 +74,10 @@ private:
     QCheckBox* m_footer = nullptr;
     QLineEdit* m_key = nullptr;
     QCheckBox* m_backup = nullptr;
+    QRadioButton* m_toAnsi = nullptr;
+    QRadioButton* m_toUtf8 = nullptr;
+    QRadioButton* m_toUtf8Bom = nullptr;
+    QCheckBox* m_conversionBackup = nullptr;
 };
 
 }  // namespace scribbet

@@ -2,9 +2,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include "core/about_window.h"
@@ -15,6 +19,18 @@ namespace {
 constexpr char kProductTitle[] = "PendrelScribbet V2.6 BY Orvald";
 constexpr char kContactHint[] = "定做软件、提交软件建议或意见，请点击这里！";
 constexpr int kPictureSize = 21;
+
+constexpr char kEncodingTip[] = "文件编码：点击可按其他编码重新打开或保存";
+constexpr char kLineEndsTip[] = "换行符";
+constexpr char kNoLineEnds[] = "无换行";
+constexpr char kReopenAs[] = "按此编码重新打开：";
+constexpr char kSaveAs[] = "保存为此编码：";
+constexpr char kAnsiName[] = "ANSI (GBK)";
+constexpr char kUtf8Name[] = "UTF-8";
+constexpr char kUtf8BomName[] = "UTF-8 (带BOM)";
+constexpr char kMixedLineEnds[] = "混合";
+// Line ends are counted once typing pauses, not at every key.
+constexpr int kLineEndsDelayMs = 300;
 
 // Scintilla's own key bindings would take these keys before the menu does
 // (its multi-step undo, its line cut on Ctrl+L and line swap on Ctrl+T), so
@@ -152,6 +168,7 @@ MainWindow::MainWindow(const Services& services)
 
     BuildMenu();
     BindEditorCommands();
+    BuildStatusBar();
 
     m_contactPicture->setToolTip(QString::fromUtf8(kContactHint));
     connect(m_contactPicture, &ContactPicture::clicked, this,
@@ -295,6 +312,77 @@ void MainWindow::SetCaption(const std::string& caption) {
 void MainWindow::AddRecentFile(const std::string& path) {
     m_recentFiles.AddRecentFile(path);
     ShowRecentFiles();
+}
+
+void MainWindow::BuildStatusBar() {
+    m_encodingStatus = new QToolButton(this);
+    m_encodingStatus->setObjectName(QStringLiteral("encodingStatus"));
+    m_encodingStatus->setToolTip(QString::fromUtf8(kEncodingTip));
+    m_encodingStatus->setAutoRaise(true);
+    m_encodingStatus->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(m_encodingStatus);
+    struct Choice {
+        const char* caption;
+        const char* name;
+        FileEncoding encoding;
+    };
+    const Choice reopen[] = {{kAnsiName, "encoding.reopenAnsi", FileEncoding::Ansi},
+                             {kUtf8Name, "encoding.reopenUtf8", FileEncoding::Utf8}};
+    const Choice save[] = {{kAnsiName, "encoding.saveAnsi", FileEncoding::Ansi},
+                           {kUtf8Name, "encoding.saveUtf8", FileEncoding::Utf8},
+                           {kUtf8BomName, "encoding.saveUtf8Bom", FileEncoding::Utf8Bom}};
+    menu->addSection(QString::fromUtf8(kReopenAs));
+    for (const Choice& choice : reopen) {
+        QAction* action = menu->addAction(QString::fromUtf8(choice.caption));
+        action->setObjectName(QString::fromLatin1(choice.name));
+        connect(action, &QAction::triggered, this,
+                [this, encoding = choice.encoding] { m_fileCommands.ReopenAs(encoding); });
+    }
+    menu->addSection(QString::fromUtf8(kSaveAs));
+    for (const Choice& choice : save) {
+        QAction* action = menu->addAction(QString::fromUtf8(choice.caption));
+        action->setObjectName(QString::fromLatin1(choice.name));
+        connect(action, &QAction::triggered, this,
+                [this, encoding = choice.encoding] { m_fileCommands.SaveInEncoding(encoding); });
+    }
+    m_encodingStatus->setMenu(menu);
+
+    m_lineEndsStatus = new QLabel(this);
+    m_lineEndsStatus->setObjectName(QStringLiteral("lineEndsStatus"));
+    m_lineEndsStatus->setToolTip(QString::fromUtf8(kLineEndsTip));
+    statusBar()->addPermanentWidget(m_lineEndsStatus);
+    statusBar()->addPermanentWidget(m_encodingStatus);
+
+    m_lineEndsTimer = new QTimer(this);
+    m_lineEndsTimer->setSingleShot(true);
+    m_lineEndsTimer->setInterval(kLineEndsDelayMs);
+    connect(m_lineEndsTimer, &QTimer::timeout, this, &MainWindow::ShowLineEnds);
+    connect(m_editArea, &QsciScintilla::textChanged, m_lineEndsTimer,
+            qOverload<>(&QTimer::start));
+    ShowEncoding(m_fileCommands.Encoding());
+}
+
+void MainWindow::ShowEncoding(FileEncoding encoding) {
+    const char* name = EncodingName(encoding);
+    if (encoding == FileEncoding::Ansi) name = kAnsiName;
+    if (encoding == FileEncoding::Utf8Bom) name = kUtf8BomName;
+    m_encodingStatus->setText(QString::fromUtf8(name));
+    m_lineEndsTimer->stop();
+    ShowLineEnds();
+}
+
+void MainWindow::ShowLineEnds() {
+    // The edit area's own bytes: its line ends are the document's, and
+    // reading them in place spares a copy of the whole text.
+    const auto* data = reinterpret_cast<const char*>(
+        m_editArea->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    const auto length = static_cast<std::size_t>(
+        m_editArea->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const LineEnds ends = DetectLineEnds(std::string_view(data ? data : "", data ? length : 0));
+    const char* name = LineEndsName(ends);
+    if (ends == LineEnds::None) name = kNoLineEnds;
+    if (ends == LineEnds::Mixed) name = kMixedLineEnds;
+    m_lineEndsStatus->setText(QString::fromUtf8(name));
 }
 
 void MainWindow::ShowRecentFiles() {

@@ -21,6 +21,8 @@
 
 class QAction;
 class QMenu;
+class QTimer;
+class QToolButton;
 
 namespace scribbet {
 
@@ -68,6 +70,10 @@ public:
     [[nodiscard]] ToolWindows& Tools() { return m_toolWindows; }
     [[nodiscard]] const RecentFiles& Recent() const { return m_recentFiles; }
     [[nodiscard]] ContactPicture& Picture() { return *m_contactPicture; }
+    // The status bar's encoding button (its menu reopens and saves in
+    // another encoding) and line-end label.
+    [[nodiscard]] QToolButton& EncodingStatus() { return *m_encodingStatus; }
+    [[nodiscard]] QLabel& LineEndsStatus() { return *m_lineEndsStatus; }
 
     // Binds a menu command to what it does; a command without one does nothing.
     void SetCommand(const std::string& command, std::function<void()> action);
@@ -93,16 +99,22 @@ protected:
 private:
     void SetCaption(const std::string& caption) override;
     void AddRecentFile(const std::string& path) override;
+    void ShowEncoding(FileEncoding encoding) override;
 
     void BuildMenu();
     void BindEditorCommands();
     void RunCommand(const std::string& command);
     void ShowRecentFiles();
     void LayoutMainWindow();
+    void BuildStatusBar();
+    void ShowLineEnds();
 
     Services m_services;
     EditArea* m_editArea;
     ContactPicture* m_contactPicture;
+    QToolButton* m_encodingStatus = nullptr;
+    QLabel* m_lineEndsStatus = nullptr;
+    QTimer* m_lineEndsTimer = nullptr;
     FileCommands m_fileCommands;
     RecentFiles m_recentFiles;
     ToolWindows m_toolWindows;
