@@ -357,8 +357,11 @@ void MainWindow::BuildStatusBar() {
     m_lineEndsTimer->setSingleShot(true);
     m_lineEndsTimer->setInterval(kLineEndsDelayMs);
     connect(m_lineEndsTimer, &QTimer::timeout, this, &MainWindow::ShowLineEnds);
-    connect(m_editArea, &QsciScintilla::textChanged, m_lineEndsTimer,
-            qOverload<>(&QTimer::start));
+    // Whole-text changes are not told as modifications, but every change of
+    // the content is told to the view before it is painted.
+    connect(m_editArea, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & QsciScintillaBase::SC_UPDATE_CONTENT) m_lineEndsTimer->start();
+    });
     ShowEncoding(m_fileCommands.Encoding());
 }
 
