@@ -1,5 +1,6 @@
 #include "core/file_encoding.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/code_page.h"
@@ -110,6 +111,23 @@ std::optional<std::string> Utf16ToUtf8(std::string_view units, bool bigEndian) {
     return out;
 }
 
+// Whether Utf16ToUtf8 would succeed, without building the text.
+bool Utf16Valid(std::string_view units, bool bigEndian) {
+    if (units.size() % 2 != 0) return false;
+    const auto* p = reinterpret_cast<const unsigned char*>(units.data());
+    // The high byte of each unit: a surrogate's is D8..DF.
+    const std::size_t high = bigEndian ? 0 : 1;
+    for (std::size_t i = 0; i < units.size(); i += 2) {
+        const unsigned char b = p[i + high];
+        if (b < 0xD8 || b > 0xDF) continue;
+        if (b >= 0xDC || i + 2 >= units.size()) return false;  // a low one first, or cut
+        const unsigned char next = p[i + 2 + high];
+        if (next < 0xDC || next > 0xDF) return false;
+        i += 2;
+    }
+    return true;
+}
+
 void AppendUnit(std::string& out, char32_t unit, bool bigEndian) {
     const char high = static_cast<char>(unit >> 8);
     const char low = static_cast<char>(unit & 0xFF);
@@ -168,7 +186,8 @@ bool HasUndecodable(std::string_view utf8) {
 // The converted text, cut by the loading rule at U+0000 or U+001A, in the
 // code page; nothing when it would not come back as the same characters.
 std::optional<AnsiText> FromUnicode(std::string_view utf8) {
-    const std::size_t stop = utf8.find_first_of(std::string_view("\0\x1A", 2));
+    // Two memchr scans are many times faster than one find_first_of.
+    const std::size_t stop = std::min(utf8.find('\0'), utf8.find('\x1A'));
     if (stop != std::string_view::npos) utf8 = utf8.substr(0, stop);
     if (HasUndecodable(utf8)) return std::nullopt;
     AnsiText text = EncodeAnsi(utf8);
@@ -189,7 +208,7 @@ FileEncoding DetectEncoding(std::string_view bytes) {
     }
     if (StartsWith(bytes, kUtf16LeBom) || StartsWith(bytes, kUtf16BeBom)) {
         const bool bigEndian = StartsWith(bytes, kUtf16BeBom);
-        if (Utf16ToUtf8(bytes.substr(2), bigEndian)) {
+        if (Utf16Valid(bytes.substr(2), bigEndian)) {
             return bigEndian ? FileEncoding::Utf16Be : FileEncoding::Utf16Le;
         }
         return FileEncoding::Ansi;
@@ -200,20 +219,19 @@ FileEncoding DetectEncoding(std::string_view bytes) {
 
 std::optional<DecodedFile> DecodeFileAs(std::string_view bytes, FileEncoding encoding) {
     if (encoding == FileEncoding::Ansi) return DecodedFile{ReadTextFile(bytes), encoding};
-    std::optional<std::string> utf8;
+    std::optional<AnsiText> text;
     if (IsUtf16(encoding)) {
         const bool bigEndian = encoding == FileEncoding::Utf16Be;
         if (!StartsWith(bytes, bigEndian ? kUtf16BeBom : kUtf16LeBom)) return std::nullopt;
-        utf8 = Utf16ToUtf8(bytes.substr(2), bigEndian);
+        const std::optional<std::string> utf8 = Utf16ToUtf8(bytes.substr(2), bigEndian);
+        if (utf8) text = FromUnicode(*utf8);
     } else {
         // A mark where it stands decides between the two UTF-8 forms.
         encoding = StartsWith(bytes, kUtf8Bom) ? FileEncoding::Utf8Bom : FileEncoding::Utf8;
         if (encoding == FileEncoding::Utf8Bom) bytes.remove_prefix(kUtf8Bom.size());
         const Utf8Form form = CheckUtf8(bytes);
-        if (form.valid && !form.zero) utf8 = std::string(bytes);
+        if (form.valid && !form.zero) text = FromUnicode(bytes);
     }
-    if (!utf8) return std::nullopt;
-    std::optional<AnsiText> text = FromUnicode(*utf8);
     if (!text) return std::nullopt;
     return DecodedFile{std::move(*text), encoding};
 }
