@@ -353,6 +353,9 @@ ParsedCommandLine ParseToolCommandLine(const std::vector<std::string>& args,
         } else if (name == "-o" || name == "--output") {
             const auto path = takeValue();
             if (!path || path->empty()) return Error(missing);
+            if (call.target == OutputTarget::InPlace) {
+                return Error("-o and --in-place exclude each other");
+            }
             call.target = OutputTarget::File;
             call.outputPath = *path;
         } else if (name == "--in-place" || name == "--backup") {
@@ -360,14 +363,18 @@ ParsedCommandLine ParseToolCommandLine(const std::vector<std::string>& args,
             if (name == "--backup") {
                 call.backup = true;
             } else {
-                if (call.target == OutputTarget::File) return Error("-o and --in-place exclude each other");
+                if (call.target == OutputTarget::File) {
+                    return Error("-o and --in-place exclude each other");
+                }
                 call.target = OutputTarget::InPlace;
             }
         } else {
-            const std::string_view bare = name.substr(std::min<std::size_t>(2, name.size()));
+            // A tool's own options are all long ones.
+            const bool isLong = name.size() > 2 && name.substr(0, 2) == "--";
+            const std::string_view bare = isLong ? name.substr(2) : std::string_view();
             const auto option =
                 std::find_if(tool->options.begin(), tool->options.end(),
-                             [&](const ToolOption& o) { return name.size() > 2 && name.substr(0, 2) == "--" && bare == o.name; });
+                             [&](const ToolOption& o) { return isLong && bare == o.name; });
             if (option == tool->options.end()) {
                 return Error("unknown option " + std::string(name) + " for " + tool->name);
             }
@@ -429,7 +436,8 @@ std::string ToolListHelp() {
         "Output:\n"
         "  (default)        standard output\n"
         "  -o PATH          write PATH (atomically)\n"
-        "  --in-place       write FILE back (atomically)\n"
+        "  --in-place       write FILE back (atomically) as the editor would save it:\n"
+        "                   what follows the end of the text is not kept\n"
         "  --backup         with --in-place: keep the old bytes in FILE.bak\n"
         "When a tool refuses (a result too long), nothing is written and the status is 1;\n"
         "a bad command line gives status 2, a file that cannot be read or written 1.\n"

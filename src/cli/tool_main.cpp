@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/tool_command.h"
@@ -27,8 +28,9 @@ constexpr int kBadCommandLine = 2;
 // The only place that knows how the system hands over arguments. Here they
 // are UTF-8, as a window's field text is, so a value converts as a field
 // does and a path is already what LocalFiles takes. Where they arrive in the
-// ANSI code page (Windows), the values are document bytes as they stand and
-// the paths need converting to UTF-8 instead.
+// ANSI code page (Windows), the values are document bytes as they stand; the
+// paths, which LocalFiles takes as UTF-8, are to be converted here as well
+// before that build is shipped.
 AnsiText ArgumentToDocument(std::string_view argument) {
 #ifdef _WIN32
     return AnsiText(argument);
@@ -84,8 +86,11 @@ int Run(const std::vector<std::string>& args) {
                         kFailed);
         }
     }
-    ToolResult result =
-        RunToolCall(call, bytes ? ReadTextFile(*bytes) : AnsiText());
+    AnsiText text = bytes ? ReadTextFile(*bytes) : AnsiText();
+    // Only a backup needs the file's own bytes; without one they would
+    // double what a large document holds in memory while the tool runs.
+    if (!call.backup) bytes.reset();
+    ToolResult result = RunToolCall(call, std::move(text));
     if (!result.text) return Fail(result.error, kFailed);
 
     switch (call.target) {
