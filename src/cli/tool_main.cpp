@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/convert_encoding_command.h"
 #include "cli/tool_command.h"
 #include "core/code_page.h"
 #include "core/file_commands.h"
@@ -64,10 +65,29 @@ bool WriteStandardOutput(std::string_view bytes) {
     return std::fflush(stdout) == 0 && written;
 }
 
+// Files converted in place: no document, no text tool.
+int RunConvertEncoding(const std::vector<std::string>& args) {
+    const ParsedConvertEncoding parsed = ParseConvertEncoding(args);
+    if (!parsed.call) return Fail(parsed.error, kBadCommandLine);
+    if (parsed.call->help) {
+        std::cout << ConvertEncodingHelp();
+        return 0;
+    }
+    LocalFiles files;
+    const ConversionReport report = ReportConversion(
+        ConvertFiles(files, parsed.call->paths, parsed.call->target, parsed.call->backup));
+    std::cout << report.lines;
+    std::cerr << report.errors;
+    return report.errors.empty() ? 0 : kFailed;
+}
+
 int Run(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == kConvertEncodingCommand) {
+        return RunConvertEncoding(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
     const ParsedCommandLine parsed = ParseToolCommandLine(args, ArgumentToDocument);
     if (parsed.listTools) {
-        std::cout << ToolListHelp();
+        std::cout << ToolListHelp() << ConvertEncodingSummary();
         return 0;
     }
     if (!parsed.call) return Fail(parsed.error, kBadCommandLine);
