@@ -176,7 +176,14 @@ AnsiText DeleteRange(std::string_view text, Pos start, Pos length) {
     // A negative length would make the kept head and tail overlap and
     // repeat part of the text; it removes nothing instead.
     const Pos removed = std::max<Pos>(length, 0);
-    return JoinText(TextLeft(text, start - 1), TextRight(text, TextLength(text) - start - removed + 1));
+    // Clamped before any sum so that numbers near the ends of the range
+    // cannot overflow: a start past the end removes nothing, and a range
+    // that starts in the text removes at most the rest of it.
+    const Pos size = TextLength(text);
+    const Pos from = std::min(start, size + 1);
+    const Pos count = from >= 1 ? std::min(removed, size + 1) : removed;
+    const Pos tail = std::max<Pos>(from + count, 1);  // the first byte kept after the range
+    return JoinText(TextLeft(text, std::max<Pos>(from, 0) - 1), TextRight(text, size - tail + 1));
 }
 
 AnsiText ExtractRange(std::string_view text, Pos start, Pos length) {

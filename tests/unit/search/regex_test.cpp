@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -169,6 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExtractCase{"EmptyPatternEmpties", "abc", "", true, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+constexpr Pos kLowest = std::numeric_limits<Pos>::min();
+constexpr Pos kHighest = std::numeric_limits<Pos>::max();
+
 struct RangeCase {
     const char* name;
     std::string text;
@@ -201,7 +205,14 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"NegativeLengthAfterTheEnd", "abcdef", 7, -3, "abcdef", ""},
         RangeCase{"NegativeStart", "abcdef", -2, 5, "cdef", ""},
         RangeCase{"CutsAChineseCharacter", "\xB0\xA1" "b", 2, 1, "\xB0" "b", "\xA1"},
-        RangeCase{"EmptyText", "", 1, 1, "", ""}),
+        RangeCase{"EmptyText", "", 1, 1, "", ""},
+        // Numbers at the ends of the range must not overflow on the way.
+        RangeCase{"LowestStart", "abcdef", kLowest, 3, "abcdef", ""},
+        RangeCase{"LowestStartLongestLength", "abcdef", kLowest, kHighest, "abcdef", ""},
+        RangeCase{"VeryLowStartReachingIn", "abcdef", kLowest + 4, kHighest, "cdef", ""},
+        RangeCase{"HighestStart", "abcdef", kHighest, kHighest, "abcdef", ""},
+        RangeCase{"LongestLength", "abcdef", 3, kHighest, "ab", "cdef"},
+        RangeCase{"LowestLength", "abcdef", 3, kLowest, "abcdef", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RewriteLeadingRepeat, WritesALeadingRepeatOfOneCharacterOut) {
