@@ -337,7 +337,7 @@ bool BatchFilesWindow::MergeSplitReady(const std::vector<std::string>& sources) 
 }
 
 std::string BatchFilesWindow::Separator() const {
-    if (m_lineBreak->isChecked()) return std::string(kLineBreakSeparator);
+    if (m_lineBreak->isChecked()) return std::string(kBatchLineBreak);
     return TextToBytes(EncodeAnsi(m_customSeparator->text().toUtf8().toStdString()));
 }
 

@@ -13,8 +13,10 @@
 
 namespace scribbet {
 
-// The separator of the choice "换行符".
-inline constexpr std::string_view kLineBreakSeparator = "\r\n";
+// The separator of the choice "换行符". Its name is its own in the whole
+// program: two inline constants of one name and different types would be
+// merged by the linker into one, and code reading the other type gets garbage.
+inline constexpr std::string_view kBatchLineBreak = "\r\n";
 
 enum class MergeSplitCheck {
     Ready,

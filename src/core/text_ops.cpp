@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 #include "platform/clock.h"
@@ -282,14 +283,10 @@ AnsiText ReplaceText(std::string_view text, std::string_view sought,
         done = p + size;
         matcher.RestartAt(done);
     }
-    // The walk compares while a whole sought text fits; with a one-byte sought
-    // text it reaches a lone lead byte at the end, which is left out.
-    Pos tailEnd = length;
-    if (size == 1 && done < length && Byte(text, length - 1) >= 0x80 &&
-        matcher.Reaches(length - 1)) {
-        tailEnd = length - 1;
-    }
-    out.append(Sub(text, done, tailEnd));
+    // The rest goes through whole, a lone lead byte at the end included: a
+    // replace that finds nothing must give the text back byte for byte, or
+    // the last byte of a document would vanish without anything replaced.
+    out.append(Sub(text, done, length));
     return out;
 }
 
@@ -476,7 +473,9 @@ AnsiText RealToText(double value) {
 }
 
 double IntegerDivide(double dividend, double divisor) {
-    return static_cast<double>(static_cast<long long>(dividend / divisor));
+    // Truncated as a real: a quotient beyond the range of any integer type
+    // (or infinite, or not a number) has no integer to pass through.
+    return std::trunc(dividend / divisor);
 }
 
 double Modulo(double dividend, double divisor) {

@@ -33,8 +33,9 @@ public:
 class Files {
 public:
     virtual ~Files() = default;
-    // All bytes of the file, or nothing when it cannot be opened or an error
-    // occurs while reading it.
+    // All bytes of the file, or nothing when it cannot be opened, is no
+    // regular file (a folder, a pipe, a device) or an error occurs while
+    // reading it.
     [[nodiscard]] virtual std::optional<ByteBuffer> ReadFile(const std::string& path) = 0;
     // Replaces the file's contents with `bytes` atomically: the bytes go to a
     // temporary file in the same folder, which then takes the file's place

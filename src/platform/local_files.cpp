@@ -163,12 +163,23 @@ mode_t NewFileMode() {
 }  // namespace
 
 std::optional<ByteBuffer> LocalFiles::ReadFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only regular files are documents. A pipe would block the program
+    // until someone writes to it, and a device such as /dev/zero never ends:
+    // it would fill the memory until the program died with the document.
+    // Opening without blocking lets the check come before any wait.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
-    // One byte more than the size, so the read that meets the end needs no
-    // new room; a file that grows meanwhile is still read to its end.
     struct stat st {};
-    const bool sized = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
+    const int flags = fcntl(fd, F_GETFL);
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 ||
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return std::nullopt;
+    }
+    // One byte more than the size, so the read that meets the end needs no
+    // new room; a file that grows meanwhile is still read to its end, and
+    // one that tells no size (in /proc) is read all the same.
+    const bool sized = st.st_size > 0;
     ByteBuffer bytes(sized ? static_cast<std::size_t>(st.st_size) + 1 : std::size_t{1} << 16, '\0');
     std::size_t used = 0;
     for (;;) {

@@ -14,6 +14,64 @@ namespace {
 // The compiled pattern, or nothing when it does not compile. The classic
 // locale keeps the classes and the folding of bytes above 0x7F off, whatever
 // locale the program runs in.
+// The pattern with every comment (?#...) taken out. Boost 1.74 never ends
+// compiling a possessive repeat followed by a comment and then anything
+// else ("a++(?#x)b"): the program would hang on a pattern being typed. A
+// comment before a repeat goes without a trace, so the repeat still takes
+// the atom before it as Boost does; any other becomes an empty group, which
+// keeps the tokens either side apart ("\1(?#)0" is not "\10"). Escapes,
+// quoted runs and bracket classes are copied as they are: a "(?#" inside
+// them is no comment.
+std::string WithoutComments(std::string_view pattern) {
+    std::string out;
+    out.reserve(pattern.size());
+    const std::size_t n = pattern.size();
+    std::size_t i = 0;
+    const auto copyTo = [&](std::size_t end) {
+        out.append(pattern.substr(i, end - i));
+        i = end;
+    };
+    while (i < n) {
+        const char c = pattern[i];
+        if (c == '\\') {
+            if (i + 1 < n && pattern[i + 1] == 'Q') {
+                const std::size_t end = pattern.find("\\E", i + 2);
+                copyTo(end == std::string_view::npos ? n : end + 2);
+            } else {
+                copyTo(std::min(i + 2, n));
+            }
+        } else if (c == '[') {
+            std::size_t j = i + 1;
+            if (j < n && pattern[j] == '^') ++j;
+            if (j < n && pattern[j] == ']') ++j;  // a ']' first is a member
+            while (j < n && pattern[j] != ']') {
+                if (pattern[j] == '\\') {
+                    j += 2;
+                } else if (pattern[j] == '[' && j + 1 < n && std::string_view(":.=").find(pattern[j + 1]) != std::string_view::npos) {
+                    const char kind[] = {pattern[j + 1], ']', '\0'};
+                    const std::size_t end = pattern.find(kind, j + 2);
+                    j = end == std::string_view::npos ? n : end + 2;
+                } else {
+                    ++j;
+                }
+            }
+            copyTo(std::min(j + 1, n));
+        } else if (pattern.compare(i, 3, "(?#") == 0) {
+            const std::size_t close = pattern.find(')', i + 3);
+            if (close == std::string_view::npos) {
+                copyTo(n);  // unterminated: Boost refuses it as it stands
+            } else {
+                i = close + 1;
+                const bool repeatFollows = i < n && std::string_view("*+?{").find(pattern[i]) != std::string_view::npos;
+                if (!repeatFollows) out.append("(?:)");
+            }
+        } else {
+            copyTo(i + 1);
+        }
+    }
+    return out;
+}
+
 std::optional<boost::regex> Compile(std::string_view pattern, bool matchCase) {
     if (pattern.empty()) return std::nullopt;
     boost::regex::flag_type flags = boost::regex::perl;
@@ -21,7 +79,7 @@ std::optional<boost::regex> Compile(std::string_view pattern, bool matchCase) {
     try {
         boost::regex compiled;
         compiled.imbue(std::locale::classic());
-        const std::string fast = RewriteLeadingRepeat(pattern);
+        const std::string fast = RewriteLeadingRepeat(WithoutComments(pattern));
         compiled.assign(fast.data(), fast.data() + fast.size(), flags);
         return compiled;
     } catch (const std::exception&) {
@@ -176,7 +234,14 @@ AnsiText DeleteRange(std::string_view text, Pos start, Pos length) {
     // A negative length would make the kept head and tail overlap and
     // repeat part of the text; it removes nothing instead.
     const Pos removed = std::max<Pos>(length, 0);
-    return JoinText(TextLeft(text, start - 1), TextRight(text, TextLength(text) - start - removed + 1));
+    // Clamped before any sum so that numbers near the ends of the range
+    // cannot overflow: a start past the end removes nothing, and a range
+    // that starts in the text removes at most the rest of it.
+    const Pos size = TextLength(text);
+    const Pos from = std::min(start, size + 1);
+    const Pos count = from >= 1 ? std::min(removed, size + 1) : removed;
+    const Pos tail = std::max<Pos>(from + count, 1);  // the first byte kept after the range
+    return JoinText(TextLeft(text, std::max<Pos>(from, 0) - 1), TextRight(text, size - tail + 1));
 }
 
 AnsiText ExtractRange(std::string_view text, Pos start, Pos length) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "platform/clock.h"
@@ -109,7 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "\xB0\xA1\xA1\xB0"},
         ReplaceCase{"DoubleByteReplaced", "\xB0\xA1" "b\xB0\xA1", "\xB0\xA1", "-", true, "-b-"},
         ReplaceCase{"ShortTailKeptWithLoneLead", "abc\xB0", "bc\xB0\xA1", "x", true, "abc\xB0"},
-        ReplaceCase{"OneByteSoughtDropsLoneLead", "ab\xB0", "a", "x", true, "xb"},
+        ReplaceCase{"OneByteSoughtKeepsLoneLead", "ab\xB0", "a", "x", true, "xb\xB0"},
+        ReplaceCase{"NoOccurrenceKeepsEveryByte", "T\xCD" "3\x12\x88\\\xC8", ",", "x", true,
+                    "T\xCD" "3\x12\x88\\\xC8"},
         ReplaceCase{"LineBreaks", "a\r\nb\r\n", "\r\n", ";", true, "a;b;"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -273,6 +277,10 @@ TEST(TextOps, NumbersAreWrittenPlainly) {
     EXPECT_EQ(Modulo(7, 3), 1);
     EXPECT_EQ(Modulo(-7, 3), -1);
     EXPECT_EQ(Modulo(7.5, 2), 1.5);
+    // Quotients beyond every integer type stay reals.
+    EXPECT_EQ(IntegerDivide(1e300, 3), std::trunc(1e300 / 3));
+    EXPECT_EQ(IntegerDivide(-1e30, 1e-10), -1e30 / 1e-10);  // an integer already
+    EXPECT_EQ(IntegerDivide(-1, 0), -std::numeric_limits<double>::infinity());
 }
 
 TEST(TextOps, SmallBuilders) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -169,6 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExtractCase{"EmptyPatternEmpties", "abc", "", true, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+constexpr Pos kLowest = std::numeric_limits<Pos>::min();
+constexpr Pos kHighest = std::numeric_limits<Pos>::max();
+
 struct RangeCase {
     const char* name;
     std::string text;
@@ -201,7 +205,51 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"NegativeLengthAfterTheEnd", "abcdef", 7, -3, "abcdef", ""},
         RangeCase{"NegativeStart", "abcdef", -2, 5, "cdef", ""},
         RangeCase{"CutsAChineseCharacter", "\xB0\xA1" "b", 2, 1, "\xB0" "b", "\xA1"},
-        RangeCase{"EmptyText", "", 1, 1, "", ""}),
+        RangeCase{"EmptyText", "", 1, 1, "", ""},
+        // Numbers at the ends of the range must not overflow on the way.
+        RangeCase{"LowestStart", "abcdef", kLowest, 3, "abcdef", ""},
+        RangeCase{"LowestStartLongestLength", "abcdef", kLowest, kHighest, "abcdef", ""},
+        RangeCase{"VeryLowStartReachingIn", "abcdef", kLowest + 4, kHighest, "cdef", ""},
+        RangeCase{"HighestStart", "abcdef", kHighest, kHighest, "abcdef", ""},
+        RangeCase{"LongestLength", "abcdef", 3, kHighest, "ab", "cdef"},
+        RangeCase{"LowestLength", "abcdef", 3, kLowest, "abcdef", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Comments in patterns: one after a possessive repeat once hung the
+// compiler; each pattern here must compile at once and match like Perl.
+struct CommentCase {
+    const char* name;
+    const char* pattern;
+    const char* text;
+    std::vector<std::pair<Pos, Pos>> matches;  // offset and length of each
+};
+void PrintTo(const CommentCase& c, std::ostream* os) { *os << c.name; }
+
+class RegexCommentTest : public ::testing::TestWithParam<CommentCase> {};
+
+TEST_P(RegexCommentTest, CompilesAtOnceAndMatchesAsWritten) {
+    const CommentCase& c = GetParam();
+    const auto begin = std::chrono::steady_clock::now();
+    std::vector<std::pair<Pos, Pos>> found;
+    for (const RegexMatch& m : RegexSearchAll(c.pattern, true, c.text)) {
+        found.emplace_back(m.groups[0].offset, m.groups[0].length);
+    }
+    EXPECT_EQ(found, c.matches);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RegexCommentTest,
+    ::testing::Values(
+        CommentCase{"AfterAPossessiveRepeat", "a++(?#x)b", "aab", {{0, 3}}},
+        CommentCase{"AfterAPossessiveCount", "a{2}+(?#x)b", "aab", {{0, 3}}},
+        CommentCase{"TwoAfterAPossessiveRepeat", "a*+(?#x)(?#y)b", "b", {{0, 1}}},
+        CommentCase{"BeforeARepeat", "a(?#x)+", "aaa", {{0, 3}}},
+        CommentCase{"KeepsABackReferenceApart", "(a)\\1(?#)0", "aa0", {{0, 3}}},
+        CommentCase{"InsideAClassIsNoComment", "[(?#)]+", "x(?#)", {{1, 4}}},
+        CommentCase{"QuotedIsNoComment", "\\Q(?#\\E", "a(?#", {{1, 3}}},
+        CommentCase{"EscapedParenthesisIsNoComment", "\\(\\?#", "(?#", {{0, 3}}},
+        CommentCase{"UnterminatedRunsToTheEnd", "a++(?#x", "aa", {{0, 2}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RewriteLeadingRepeat, WritesALeadingRepeatOfOneCharacterOut) {
