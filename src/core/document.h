@@ -20,6 +20,8 @@ public:
 
     // The whole text.
     [[nodiscard]] virtual AnsiText GetText() const = 0;
+    // Whether the text is empty, without building it.
+    [[nodiscard]] virtual bool IsEmpty() const { return GetText().empty(); }
 
     // A tool's edit of the whole text: the text becomes `text` as one undo
     // step; the modified flag is set when the text changed and kept when it

@@ -170,7 +170,7 @@ void FileCommands::SaveAs() {
 bool FileCommands::Exit() { return !AskSaveChanges(); }
 
 bool FileCommands::CanClose() {
-    if (m_document.GetText().empty()) return true;
+    if (m_document.IsEmpty()) return true;
     return !AskSaveChanges();
 }
 

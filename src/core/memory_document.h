@@ -19,6 +19,7 @@ public:
     explicit MemoryDocument(Clipboard& clipboard) : m_clipboard(clipboard) {}
 
     [[nodiscard]] AnsiText GetText() const override { return m_text; }
+    [[nodiscard]] bool IsEmpty() const override { return m_text.empty(); }
     void SetText(const AnsiText& text) override;
     void ResetText(const AnsiText& text) override;
     void AppendText(const AnsiText& text) override;

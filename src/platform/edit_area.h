@@ -28,6 +28,7 @@ public:
     explicit EditArea(QWidget* parent = nullptr);
 
     [[nodiscard]] AnsiText GetText() const override;
+    [[nodiscard]] bool IsEmpty() const override { return Utf8Length() == 0; }
     void SetText(const AnsiText& text) override;
     void ResetText(const AnsiText& text) override;
     void AppendText(const AnsiText& text) override;

@@ -34,17 +34,9 @@ const QString kSep(QChar::fromLatin1(kPathSeparator));
 
 class BatchToolsTest : public EditorFixture {
 protected:
-    BatchFilesWindow& batch() {
-        BatchFilesWindow* found = Open<BatchFilesWindow>();
-        EXPECT_NE(found, nullptr);
-        return *found;
-    }
+    BatchFilesWindow& batch() { return OpenWindow<BatchFilesWindow>(); }
     template <typename W>
-    W& Find(const char* name) {
-        W* widget = batch().findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return *widget;
-    }
+    W& Find(const char* name) { return ChildNamed<W>(batch(), name); }
     void Click(const char* name) { Find<QPushButton>(name).click(); }
     QStringList Items(const char* list) {
         QStringList items;

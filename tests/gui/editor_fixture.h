@@ -85,6 +85,20 @@ protected:
         }
         return found;
     }
+    // The one open window of type W; a failure when there is none.
+    template <typename W>
+    W& OpenWindow() const {
+        W* found = Open<W>();
+        EXPECT_NE(found, nullptr);
+        return *found;
+    }
+    // The input of `parent` with this objectName; a failure when there is none.
+    template <typename W>
+    static W& ChildNamed(QWidget& parent, const char* name) {
+        W* child = parent.findChild<W*>(QString::fromUtf8(name));
+        EXPECT_NE(child, nullptr) << name;
+        return *child;
+    }
     template <typename W>
     int CountOpen() const {
         int n = 0;

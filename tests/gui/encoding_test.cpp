@@ -92,17 +92,9 @@ TEST_F(EncodingTest, TheStatusBarSitsBelowTheEditArea) {
 
 class ConversionPageTest : public EncodingTest {
 protected:
-    BatchFilesWindow& batch() {
-        BatchFilesWindow* found = Open<BatchFilesWindow>();
-        EXPECT_NE(found, nullptr);
-        return *found;
-    }
+    BatchFilesWindow& batch() { return OpenWindow<BatchFilesWindow>(); }
     template <typename W>
-    W& Find(const char* name) {
-        W* widget = batch().findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return *widget;
-    }
+    W& Find(const char* name) { return ChildNamed<W>(batch(), name); }
     void AddFiles(const std::vector<QString>& names) {
         std::vector<std::string> selection;
         for (const QString& name : names) selection.push_back(Path(name).toStdString());
